@@ -1,0 +1,16 @@
+#include "headless_backend.h"
+
+#include "../message_box.h"
+
+namespace plat {
+
+int HeadlessBackend::runMessageBox(System&, MessageBox& box) {
+    if (answers.empty()) return box.defaultAnswer();
+    int reply = answers.front();
+    answers.pop_front();
+    for (int b : box.buttons)
+        if (b == reply) return reply;
+    return box.defaultAnswer();
+}
+
+}  // namespace plat

@@ -1,0 +1,33 @@
+// The headless backend: no window, no audio device. Its clock is virtual and
+// moves only when told; sound calls are recorded; message boxes are answered
+// from a queue of replies (or with their default button).
+#pragma once
+
+#include <deque>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "../backend.h"
+
+namespace plat {
+
+class HeadlessBackend : public Backend {
+public:
+    int64_t now() override { return clock_; }
+    void pollInput(System&) override {}
+    void waitUntil(System&, int64_t until) override {
+        if (until > clock_) clock_ = until;
+    }
+    void present(System&) override {}
+    void playSound(const std::string& path, int flags) override { sounds.emplace_back(path, flags); }
+    int runMessageBox(System& sys, MessageBox& box) override;
+
+    std::deque<int> answers;                         // replies to the next boxes
+    std::vector<std::pair<std::string, int>> sounds;  // every sound call
+
+private:
+    int64_t clock_ = 0;
+};
+
+}  // namespace plat
