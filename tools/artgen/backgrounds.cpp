@@ -1,0 +1,539 @@
+// The five level backgrounds, painted procedurally: each scene is built
+// from a few small painters, one per element, back to front.
+#include "pictures.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <numbers>
+#include <stdexcept>
+
+namespace art {
+
+namespace {
+
+constexpr int kW = 297, kH = 424;
+constexpr double kPi = std::numbers::pi;
+
+double smoothstep(double e0, double e1, double x) {
+    double t = std::clamp((x - e0) / (e1 - e0), 0.0, 1.0);
+    return t * t * (3 - 2 * t);
+}
+
+// Calls f(x, y, pixel) for every pixel of the canvas.
+template <class F>
+void eachPixel(Canvas& c, F f) {
+    for (int y = 0; y < c.height(); ++y)
+        for (int x = 0; x < c.width(); ++x) {
+            Rgb p = c.get(x, y);
+            f(x, y, p);
+            c.set(x, y, p);
+        }
+}
+
+// Blends colour into a disc whose opacity falls off smoothly from `alpha`
+// at the centre to nothing at radius r.
+void softDisc(Canvas& c, double cx, double cy, double r, Rgb colour, double alpha) {
+    for (int y = int(cy - r) - 1; y <= int(cy + r) + 1; ++y)
+        for (int x = int(cx - r) - 1; x <= int(cx + r) + 1; ++x) {
+            double d = std::hypot(x + 0.5 - cx, y + 0.5 - cy) / r;
+            if (d < 1) c.blend(x, y, colour, alpha * (1 - smoothstep(0.0, 1.0, d)));
+        }
+}
+
+// A disc with a one-pixel antialiased rim.
+void hardDisc(Canvas& c, double cx, double cy, double r, Rgb colour, double alpha = 1.0) {
+    for (int y = int(cy - r) - 1; y <= int(cy + r) + 1; ++y)
+        for (int x = int(cx - r) - 1; x <= int(cx + r) + 1; ++x) {
+            double d = std::hypot(x + 0.5 - cx, y + 0.5 - cy);
+            c.blend(x, y, colour, alpha * std::clamp(r - d + 0.5, 0.0, 1.0));
+        }
+}
+
+void verticalGradient(Canvas& c, int y0, int y1, Rgb top, Rgb bottom) {
+    for (int y = y0; y < y1; ++y) c.fillRect(0, y, c.width(), 1, mix(top, bottom, double(y - y0) / (y1 - y0)));
+}
+
+// Cumulus clouds over the rows y0..y1: bright tops, greyer undersides.
+void clouds(Canvas& c, int y0, int y1, double coverage, uint32_t seed, Rgb light, Rgb shadow) {
+    for (int y = y0; y < y1; ++y)
+        for (int x = 0; x < c.width(); ++x) {
+            double n = fbm(x / 70.0, y / 28.0, 5, seed);
+            double fade = smoothstep(y0, y0 + 20, y) * (1 - smoothstep(y1 - 30, y1, y));
+            double a = smoothstep(1 - coverage, 1 - coverage + 0.18, n) * fade;
+            if (a <= 0) continue;
+            double below = fbm(x / 70.0, (y - 6) / 28.0, 5, seed);  // thinner above: lit from the top
+            Rgb col = mix(light, shadow, std::clamp((n - below) * 6 + 0.35, 0.0, 1.0));
+            c.blend(x, y, col, a);
+        }
+}
+
+// Flat ground seen at a low angle: streaks widen toward the viewer.
+void plain(Canvas& c, int horizon, Rgb far, Rgb near, uint32_t seed) {
+    for (int y = horizon; y < c.height(); ++y) {
+        double depth = double(y - horizon + 4) / (c.height() - horizon + 4);
+        for (int x = 0; x < c.width(); ++x) {
+            double n = fbm(x / (40.0 * depth + 6), (y - horizon) / (4.0 * depth + 1) , 4, seed);
+            double grit = hashNoise(x, y, seed + 3) - 0.5;
+            Rgb col = mix(far, near, depth);
+            c.set(x, y, shade(col, 0.7 + 0.6 * n + 0.12 * grit));
+        }
+    }
+}
+
+// ---- geysir0: the dome of water before the eruption ----------------------
+
+constexpr int kGeyserHorizon = 262;
+
+void distantHills(Canvas& c, int horizon, Rgb colour, uint32_t seed) {
+    for (int x = 0; x < c.width(); ++x) {
+        double h = 6 + 22 * fbm(x / 60.0, 0.5, 3, seed);
+        for (int y = int(horizon - h); y < horizon; ++y)
+            c.blend(x, y, shade(colour, 0.9 + 0.2 * fbm(x / 9.0, y / 5.0, 2, seed + 1)), 0.9);
+    }
+}
+
+void pool(Canvas& c, double cx, double cy, double rx, double ry) {
+    // Pale sinter rim, then the dark blue water, brighter toward the middle.
+    c.fillEllipse(cx, cy, rx + 14, ry + 5, hex(0xB8AE9A));
+    c.fillEllipse(cx, cy, rx, ry, hex(0x1C5C8C));
+    for (int y = int(cy - ry); y <= int(cy + ry); ++y)
+        for (int x = int(cx - rx); x <= int(cx + rx); ++x) {
+            double d = std::hypot((x - cx) / rx, (y - cy) / ry);
+            if (d < 0.97) c.blend(x, y, hex(0x6FC6E8), 0.55 * (1 - d) + 0.15 * fbm(x / 6.0, y / 2.0, 2, 77));
+        }
+}
+
+void waterDome(Canvas& c, double cx, double base, double rx, double ry) {
+    for (int y = int(base - ry) - 1; y <= int(base); ++y)
+        for (int x = int(cx - rx) - 1; x <= int(cx + rx) + 1; ++x) {
+            double nx = (x + 0.5 - cx) / rx, ny = (y + 0.5 - base) / ry;
+            double d2 = nx * nx + ny * ny;
+            if (d2 > 1.0) continue;
+            double nz = std::sqrt(1 - d2);
+            // Light from the upper left, a glassy rim and a sharp highlight.
+            double lambert = std::clamp(-0.45 * nx - 0.55 * ny + 0.7 * nz, 0.0, 1.0);
+            double rim = std::pow(1 - nz, 3);
+            Rgb col = mix(hex(0x2470B8), hex(0xD8F2FF), lambert);
+            col = mix(col, hex(0x0E3A78), rim * 0.6);
+            double ripple = fbm(x / 7.0, y / 3.0, 3, 91);
+            col = shade(col, 0.9 + 0.2 * ripple);
+            double spec = std::pow(std::clamp(-0.5 * nx - 0.6 * ny + 0.62 * nz, 0.0, 1.0), 30);
+            col = mix(col, hex(0xFFFFFF), spec);
+            c.blend(x, y, col, std::clamp((1 - std::sqrt(d2)) * rx, 0.0, 1.0));
+        }
+}
+
+void steamWisps(Canvas& c, double cx, double y0, double y1, double width, double strength) {
+    for (int y = int(y0); y < int(y1); ++y)
+        for (int x = int(cx - width); x <= int(cx + width); ++x) {
+            double t = (y - y0) / (y1 - y0);
+            double spread = width * (0.35 + 0.65 * (1 - t));
+            double d = std::abs(x - cx - 10 * (1 - t)) / spread;
+            double n = fbm(x / 18.0, y / 14.0, 4, 55);
+            double a = strength * (1 - smoothstep(0.2, 1.0, d)) * smoothstep(0.35, 0.7, n) * t;
+            c.blend(x, y, hex(0xF4F6F8), a);
+        }
+}
+
+Canvas geysir0() {
+    Canvas c(kW, kH);
+    verticalGradient(c, 0, kGeyserHorizon, hex(0x0B2C82), hex(0x5C8ED6));
+    clouds(c, 10, 190, 0.42, 11, hex(0xFFFFFF), hex(0x9AA8C0));
+    distantHills(c, kGeyserHorizon, hex(0x4A5A6C), 5);
+    plain(c, kGeyserHorizon, hex(0x7C6A52), hex(0x5A4228), 21);
+    pool(c, 148, 330, 96, 22);
+    steamWisps(c, 150, 200, 300, 60, 0.35);
+    waterDome(c, 148, 334, 62, 62);
+    return c;
+}
+
+// ---- geysir1: the eruption ----------------------------------------------
+
+void waterColumn(Canvas& c, double cx, double base, double top) {
+    for (int y = int(top) - 20; y <= int(base); ++y) {
+        double t = std::clamp((base - y) / (base - top), 0.0, 1.2);  // 0 at the vent, 1 at the top
+        double half = 9 + 34 * t * t + 6 * t;
+        double sway = 6 * std::sin(t * 3.1) * t;
+        for (int x = int(cx - half * 1.8); x <= int(cx + half * 1.8); ++x) {
+            double d = std::abs(x + 0.5 - cx - sway) / half;
+            double streak = fbm(x / 3.0, y / 40.0, 3, 101);
+            double puff = fbm(x / 16.0, y / 16.0, 4, 103);
+            double edge = d - 0.35 * (puff - 0.5) - 0.2 * t * puff;
+            double a = 1 - smoothstep(0.65, 1.05, edge);
+            a *= 1 - smoothstep(1.0, 1.15, t + 0.2 * (puff - 0.5));
+            if (a <= 0) continue;
+            // Shaded from the left, with streaks of falling water in the core.
+            double lit = std::clamp(0.85 - 0.25 * (x - cx) / half + 0.25 * (streak - 0.5), 0.0, 1.0);
+            Rgb col = mix(hex(0x9FB4C8), hex(0xFFFFFF), lit);
+            c.blend(x, y, col, a);
+        }
+    }
+}
+
+void steamCloud(Canvas& c, double cx, double cy, double rx, double ry, uint32_t seed) {
+    for (int y = int(cy - ry * 1.4); y <= int(cy + ry * 1.4); ++y)
+        for (int x = int(cx - rx * 1.4); x <= int(cx + rx * 1.4); ++x) {
+            double d = std::hypot((x - cx) / rx, (y - cy) / ry);
+            double n = fbm(x / 22.0, y / 22.0, 5, seed);
+            double a = 1 - smoothstep(0.55, 1.0, d + 0.5 * (0.5 - n));
+            if (a <= 0) continue;
+            double light = std::clamp(0.75 - 0.35 * (y - cy) / ry - 0.2 * (x - cx) / rx + 0.3 * (n - 0.5), 0.0, 1.0);
+            c.blend(x, y, mix(hex(0xA6B0BE), hex(0xFCFCFC), light), a * 0.92);
+        }
+}
+
+void splashCurtain(Canvas& c, double cx, double base, double width) {
+    for (int i = 0; i < 380; ++i) {
+        double u = hashNoise(i, 1, 301) * 2 - 1;
+        double h = hashNoise(i, 2, 301);
+        double x = cx + u * width;
+        double y = base - 4 - h * 30 * (1 - std::abs(u));
+        hardDisc(c, x, y, 1.0 + 1.6 * hashNoise(i, 3, 301), hex(0xEEF4FA), 0.75);
+    }
+}
+
+Canvas geysir1() {
+    Canvas c(kW, kH);
+    verticalGradient(c, 0, kGeyserHorizon + 30, hex(0x1D4FA8), hex(0x8DB6E4));
+    clouds(c, 170, 280, 0.35, 17, hex(0xFFFFFF), hex(0xB0BCCC));
+    distantHills(c, kGeyserHorizon + 30, hex(0x56606A), 8);
+    plain(c, kGeyserHorizon + 30, hex(0x806C50), hex(0x4E3A24), 23);
+    pool(c, 150, 360, 90, 18);
+    steamCloud(c, 170, 70, 90, 62, 111);
+    steamCloud(c, 118, 120, 70, 50, 113);
+    waterColumn(c, 150, 358, 60);
+    steamCloud(c, 190, 250, 55, 60, 117);
+    splashCurtain(c, 150, 362, 70);
+    return c;
+}
+
+// ---- eldfell: the church before the eruption at night --------------------
+
+constexpr int kEldHorizon = 300;
+
+void nightGlowSky(Canvas& c) {
+    eachPixel(c, [](int x, int y, Rgb& p) {
+        double t = double(y) / kEldHorizon;
+        Rgb sky = mix(hex(0x08030E), hex(0x3A0C10), smoothstep(0.0, 0.6, t));
+        sky = mix(sky, hex(0xC0401A), smoothstep(0.45, 1.0, t));
+        // Strongest behind the fissure, right of the church.
+        double glow = std::exp(-std::pow((x - 200) / 120.0, 2) - std::pow((y - kEldHorizon + 40) / 110.0, 2));
+        p = mix(sky, hex(0xFF8A2A), 0.8 * glow);
+    });
+}
+
+void smokeClouds(Canvas& c) {
+    for (int y = 20; y < kEldHorizon - 30; ++y)
+        for (int x = 0; x < c.width(); ++x) {
+            double n = fbm(x / 60.0, y / 35.0, 5, 211);
+            double a = smoothstep(0.45, 0.7, n) * 0.85;
+            if (a <= 0) continue;
+            // Undersides lit by the lava, upper parts in the dark.
+            double under = smoothstep(40, kEldHorizon - 40, y);
+            Rgb col = mix(hex(0x1A0C0C), hex(0xB4441C), under * (0.4 + 0.6 * n));
+            c.blend(x, y, col, a);
+        }
+}
+
+void volcano(Canvas& c) {
+    for (int x = 0; x < c.width(); ++x) {
+        double u = (x - 215) / 150.0;
+        double ridge = kEldHorizon - 70 * std::exp(-u * u * 2.2) - 6 * fbm(x / 14.0, 3, 3, 221);
+        for (int y = int(ridge); y < kEldHorizon + 20; ++y) {
+            double hot = std::exp(-std::pow((x - 215) / 40.0, 2)) * (1 - smoothstep(ridge, ridge + 30, y));
+            Rgb col = mix(hex(0x120808), hex(0xD04A10), 0.8 * hot);
+            c.blend(x, y, col, std::clamp(y - ridge + 0.5, 0.0, 1.0));
+        }
+    }
+}
+
+void lavaFountains(Canvas& c) {
+    // Glowing drops thrown up on ballistic arcs from vents along the ridge.
+    for (int i = 0; i < 900; ++i) {
+        double vent = 165 + 110 * hashNoise(i, 1, 231);
+        double u = hashNoise(i, 2, 231);
+        double angle = (hashNoise(i, 3, 231) - 0.5) * 0.9;
+        double speed = 55 + 95 * std::pow(hashNoise(i, 4, 231), 1.5) * std::exp(-std::pow((vent - 215) / 45, 2));
+        double t = u * 2.0;
+        double x = vent + std::sin(angle) * speed * t * 0.6;
+        double y = kEldHorizon - 62 + std::abs(vent - 215) * 0.3 - (std::cos(angle) * speed * t - 38 * t * t);
+        if (y > kEldHorizon - 40) continue;
+        Rgb col = mix(hex(0xFFF2A0), hex(0xFF5A10), u);
+        softDisc(c, x, y, 6, hex(0xFF6A1A), 0.10);
+        hardDisc(c, x, y, 0.9 + 0.6 * (1 - u), col, 0.9);
+    }
+}
+
+void darkField(Canvas& c) {
+    for (int y = kEldHorizon; y < c.height(); ++y)
+        for (int x = 0; x < c.width(); ++x) {
+            double n = fbm(x / 30.0, y / 8.0, 4, 241);
+            double glow = (1 - smoothstep(kEldHorizon, kEldHorizon + 60, y)) * 0.35;
+            Rgb col = mix(hex(0x0E0A0C), hex(0x3A1A12), n * 0.7 + glow);
+            c.set(x, y, col);
+        }
+}
+
+// A white wall lit warmly from the eruption on its right side.
+Rgb churchWhite(int x, int y, double litFrom, double litTo) {
+    double lit = smoothstep(litFrom, litTo, x);
+    Rgb col = mix(hex(0xB8B0B4), hex(0xFFE4C8), lit);
+    return shade(col, 0.95 + 0.08 * hashNoise(x / 2, y / 3, 251));
+}
+
+void church(Canvas& c) {
+    const int ground = 372;
+    // Nave: a long white wall with a dark gabled roof, to the right of the tower.
+    const int naveL = 118, naveR = 248, eaves = 300;
+    for (int y = eaves; y < ground; ++y)
+        for (int x = naveL; x < naveR; ++x) c.set(x, y, churchWhite(x, y, naveL, naveR + 40));
+    for (int y = 262; y < eaves + 4; ++y) {
+        double inset = (eaves + 4 - y) * 0.55;
+        for (int x = int(naveL + inset - 4); x < int(naveR - inset * 0.2 + 6); ++x)
+            c.set(x, y, shade(hex(0x2A2426), 0.8 + 0.4 * hashNoise(x, y / 2, 253)));
+    }
+    for (int i = 0; i < 3; ++i) {
+        int wx = 150 + i * 34;
+        c.fillRect(wx, 318, 10, 22, hex(0x2C2024));
+        c.fillRect(wx + 1, 319, 8, 20, hex(0xE6A24A));
+        c.fillRect(wx + 4, 319, 1, 20, hex(0x6A4020));
+    }
+    // Tower with its dark pointed spire.
+    const int towerL = 78, towerR = 124, towerTop = 236;
+    for (int y = towerTop; y < ground; ++y)
+        for (int x = towerL; x < towerR; ++x) c.set(x, y, churchWhite(x, y, towerL - 10, towerR + 20));
+    c.fillRect(towerL - 3, towerTop - 4, towerR - towerL + 6, 5, hex(0xE8E2DC));
+    const double apex = 96, spireBase = towerTop - 4, spireMid = (towerL + towerR) / 2.0;
+    for (int y = int(apex); y < int(spireBase); ++y) {
+        double half = (y - apex) / (spireBase - apex) * ((towerR - towerL) / 2.0 + 5);
+        for (int x = int(spireMid - half); x <= int(spireMid + half); ++x) {
+            double side = x < spireMid ? 0.75 : 1.15;  // the right face catches the glow
+            c.set(x, y, shade(hex(0x2A2024), side * (0.9 + 0.2 * hashNoise(x, y, 257))));
+        }
+    }
+    c.fillRect(int(spireMid), int(apex) - 14, 1, 14, hex(0x908070));
+    c.fillRect(int(spireMid) - 4, int(apex) - 9, 9, 1, hex(0x908070));
+    // Belfry louvres and the lit doorway with its round arch.
+    c.fillRect(92, 252, 18, 16, hex(0x1E181A));
+    for (int y = 254; y < 268; y += 3) c.fillRect(93, y, 16, 1, hex(0x5A4A48));
+    const double doorX = 101, doorTop = 332, doorW = 9;
+    for (int y = int(doorTop - doorW); y < ground; ++y)
+        for (int x = int(doorX - doorW); x <= int(doorX + doorW); ++x) {
+            bool inArch = y >= doorTop || std::hypot(x + 0.5 - doorX, y + 0.5 - doorTop) < doorW;
+            if (!inArch) continue;
+            double warm = 1 - 0.3 * double(ground - y) / (ground - doorTop + doorW);
+            c.set(x, y, mix(hex(0xFFC45A), hex(0xFFF0B0), warm * 0.6));
+        }
+    // Light from the door spills onto the ground.
+    for (int y = ground; y < ground + 40; ++y)
+        for (int x = int(doorX - 40); x <= int(doorX + 40); ++x) {
+            double a = (1 - smoothstep(0, 40, y - ground)) * (1 - smoothstep(0, 30 + (y - ground), std::abs(x - doorX)));
+            c.blend(x, y, hex(0xE0A040), a * 0.55);
+        }
+    // Low stone wall of the churchyard.
+    for (int y = ground; y < ground + 12; ++y)
+        for (int x = 0; x < c.width(); ++x)
+            if (std::abs(x - doorX) > 14)
+                c.set(x, y, shade(hex(0x4A3C38), 0.6 + 0.5 * fbm(x / 5.0, y / 3.0, 2, 259)));
+}
+
+Canvas eldfell() {
+    Canvas c(kW, kH);
+    nightGlowSky(c);
+    smokeClouds(c);
+    lavaFountains(c);
+    volcano(c);
+    darkField(c);
+    church(c);
+    return c;
+}
+
+// ---- sheep: two rams, heads together ------------------------------------
+
+void darkBackdrop(Canvas& c) {
+    eachPixel(c, [](int x, int y, Rgb& p) {
+        double n = fbm(x / 40.0, y / 40.0, 4, 301);
+        double v = std::hypot(x - 148.0, y - 200.0) / 300.0;
+        p = shade(mix(hex(0x2A2418), hex(0x0C0A06), v), 0.75 + 0.5 * n);
+        if (y > 360) p = mix(p, shade(hex(0x2C2A14), 0.6 + 0.7 * hashNoise(x, y / 2, 303)), 0.5);
+    });
+}
+
+// A shaggy fleece filling an ellipse: long wavy locks hanging downward.
+void fleece(Canvas& c, double cx, double cy, double rx, double ry, uint32_t seed) {
+    for (int y = int(cy - ry) - 4; y <= int(cy + ry) + 8; ++y)
+        for (int x = int(cx - rx) - 6; x <= int(cx + rx) + 6; ++x) {
+            double lock = fbm(x / 3.0 + 2 * std::sin(y / 9.0), y / 22.0, 4, seed);
+            double d = std::hypot((x - cx) / rx, (y - cy) / ry) - 0.12 * (lock - 0.5) -
+                       0.1 * std::max(0.0, (y - cy) / ry) * hashNoise(x / 3, 0, seed + 1);
+            double a = 1 - smoothstep(0.92, 1.0, d);
+            if (a <= 0) continue;
+            double light = std::clamp(0.95 - 0.45 * d * d - 0.25 * (y - cy) / ry, 0.0, 1.0);
+            Rgb col = mix(hex(0x8A7E66), hex(0xF6F2E8), light);
+            col = shade(col, 0.72 + 0.4 * lock);  // grooves between the locks
+            c.blend(x, y, col, a);
+        }
+}
+
+// A ram's horn: a ridged band wound in a spiral around (cx, cy).
+void horn(Canvas& c, double cx, double cy, double size, int dir, double start) {
+    for (double a = 0; a < 1.6 * kPi; a += 0.01) {
+        double r = size * (1 - a / (2.3 * kPi));
+        double ang = start + dir * a;
+        double x = cx + r * std::cos(ang), y = cy + r * std::sin(ang);
+        double width = 2 + 5.5 * (1 - a / (1.6 * kPi));
+        double ridge = 0.5 + 0.5 * std::sin(a * 22);
+        Rgb col = mix(hex(0x6E5A3E), hex(0xD8C8A0), 0.35 + 0.5 * ridge);
+        hardDisc(c, x, y, width, shade(col, 0.85 + 0.2 * std::cos(ang - 4)));
+    }
+}
+
+void ramHead(Canvas& c, double cx, double cy, double tilt, int side) {
+    // Horns curl out from behind the ears on both sides of the head.
+    horn(c, cx - 17, cy - 4, 16, -1, -0.2 - tilt);
+    horn(c, cx + 17, cy - 4, 16, 1, kPi + 0.2 - tilt);
+    // Long face, broad at the brow and narrow at the muzzle.
+    for (int y = int(cy - 22); y <= int(cy + 34); ++y) {
+        double t = (y - (cy - 22)) / 56.0;
+        double half = 15 - 7 * t * t + 1.2 * std::sin(t * kPi);
+        double mid = cx + tilt * (y - cy) * 0.3;
+        for (int x = int(mid - half) - 1; x <= int(mid + half) + 1; ++x) {
+            double d = std::abs(x + 0.5 - mid) / half;
+            double a = std::clamp((1 - d) * half, 0.0, 1.0);
+            double light = 1 - 0.35 * d * d - 0.15 * side * (x - mid) / half;
+            Rgb col = shade(mix(hex(0xC8BCA4), hex(0xF2ECDE), light), 0.95 + 0.08 * hashNoise(x, y, 311));
+            c.blend(x, y, col, a);
+        }
+    }
+    // Forelock of fleece, eyes looking out, dark nostrils and mouth.
+    fleece(c, cx, cy - 24, 20, 10, 313 + side);
+    for (int s : {-1, 1}) {
+        double ex = cx + s * 9 + tilt * 2, ey = cy - 6;
+        hardDisc(c, ex, ey, 3.6, hex(0x3A2A18));
+        hardDisc(c, ex, ey, 2.4, hex(0x0A0806));
+        c.set(int(ex) - 1, int(ey) - 1, hex(0xE8E0D0));
+        hardDisc(c, cx + s * 4 + tilt * 9, cy + 27, 1.8, hex(0x3A2E2A));
+    }
+    c.fillRect(int(cx + tilt * 10) - 4, int(cy + 31), 9, 1, hex(0x6A5A50));
+}
+
+Canvas sheep() {
+    Canvas c(kW, kH);
+    darkBackdrop(c);
+    fleece(c, 66, 300, 80, 110, 321);
+    fleece(c, 232, 300, 80, 110, 323);
+    fleece(c, 96, 226, 44, 40, 325);   // necks
+    fleece(c, 202, 226, 44, 40, 327);
+    ramHead(c, 118, 190, 0.3, -1);
+    ramHead(c, 180, 190, -0.3, 1);
+    return c;
+}
+
+// ---- waterf: the waterfall ----------------------------------------------
+
+constexpr int kCliffTop = 150;
+constexpr double kFallL = 118, kFallR = 196;
+
+void slopes(Canvas& c) {
+    // Grassy hillsides rising to both sides above the cliff's edge.
+    for (int x = 0; x < c.width(); ++x) {
+        double u = (x - 157.0) / 150.0;
+        double top = 60 + 30 * (1 - u * u) * 0 + 45 * std::abs(u) * 0 + 100 - 70 * std::abs(u) -
+                     10 * fbm(x / 30.0, 0, 3, 401);
+        for (int y = int(top); y < kCliffTop + 30; ++y) {
+            double n = fbm(x / 12.0, y / 6.0, 4, 403);
+            double depth = smoothstep(top, kCliffTop + 20, y);
+            Rgb col = mix(hex(0x7CB04A), hex(0x3E7A2A), 0.6 * depth + 0.5 * (n - 0.5));
+            c.blend(x, y, col, std::clamp(y - top + 0.5, 0.0, 1.0));
+        }
+    }
+}
+
+void cliff(Canvas& c) {
+    for (int y = kCliffTop; y < c.height(); ++y)
+        for (int x = 0; x < c.width(); ++x) {
+            double edge = kCliffTop + 14 * fbm(x / 16.0, 1.5, 3, 411);
+            if (y < edge) continue;
+            // Columnar rock: vertical joints and horizontal ledges.
+            double joints = fbm(x / 4.0, y / 40.0, 3, 413);
+            double ledges = fbm(x / 30.0, y / 6.0, 3, 415);
+            double v = 0.5 * joints + 0.5 * ledges;
+            Rgb col = mix(hex(0x141618), hex(0x4A4840), v);
+            if (y - edge < 10) col = mix(hex(0x3E6A28), col, (y - edge) / 10.0);  // turf on the rim
+            c.set(x, y, col);
+        }
+}
+
+void fallingWater(Canvas& c) {
+    for (int y = kCliffTop - 4; y < 360; ++y) {
+        double spread = (y - kCliffTop) * 0.12;
+        for (int x = int(kFallL - spread) - 3; x <= int(kFallR + spread) + 3; ++x) {
+            double l = kFallL - spread + 4 * std::sin(y / 31.0), r = kFallR + spread + 3 * std::sin(y / 23.0 + 1);
+            double a = std::min(smoothstep(l - 2, l + 3, x), 1 - smoothstep(r - 3, r + 2, x));
+            if (a <= 0) continue;
+            double streak = fbm(x / 2.2, y / 55.0 - 0.0, 4, 421);
+            double foam = fbm(x / 8.0, y / 8.0, 3, 423);
+            Rgb col = mix(hex(0x7A94A8), hex(0xFFFFFF), smoothstep(0.3, 0.75, streak * 0.7 + foam * 0.45));
+            if (y < kCliffTop + 6) col = mix(hex(0x6EA0C0), col, (y - kCliffTop + 4) / 10.0);  // the lip
+            c.blend(x, y, col, a);
+        }
+    }
+}
+
+void spray(Canvas& c) {
+    for (int y = 250; y < c.height(); ++y)
+        for (int x = 0; x < c.width(); ++x) {
+            double n = fbm(x / 26.0, y / 20.0, 5, 431);
+            double d = std::hypot((x - 157) / 160.0, (y - 380) / 110.0);
+            double a = (1 - smoothstep(0.3, 1.1, d + 0.6 * (0.5 - n)));
+            if (a <= 0) continue;
+            c.blend(x, y, mix(hex(0xC8D4DC), hex(0xFFFFFF), n), std::min(a * 1.1, 0.96));
+        }
+}
+
+void rainbow(Canvas& c) {
+    static constexpr std::array<Rgb, 6> bands{hex(0xFF2020), hex(0xFF9A20), hex(0xFFF040),
+                                              hex(0x40D040), hex(0x3070FF), hex(0x8040C0)};
+    const double cx = 190, cy = 470, outer = 170, width = 4.5;
+    for (int y = 300; y < c.height(); ++y)
+        for (int x = 0; x < 160; ++x) {
+            double r = outer - std::hypot(x - cx, y - cy);
+            if (r < 0 || r >= width * bands.size()) continue;
+            double band = r / width;
+            size_t i = std::min(size_t(band), bands.size() - 2);
+            Rgb col = mix(bands[i], bands[i + 1], band - double(i));
+            double fade = smoothstep(300, 350, y) * (1 - smoothstep(120, 160, x));
+            c.blend(x, y, col, 0.28 * fade);
+        }
+}
+
+Canvas waterf() {
+    Canvas c(kW, kH);
+    verticalGradient(c, 0, 140, hex(0x3A78D0), hex(0xA8CCEE));
+    clouds(c, 0, 90, 0.3, 441, hex(0xFFFFFF), hex(0xC0CCDA));
+    slopes(c);
+    cliff(c);
+    fallingWater(c);
+    spray(c);
+    rainbow(c);
+    return c;
+}
+
+}  // namespace
+
+const std::vector<std::string>& backgroundNames() {
+    static const std::vector<std::string> names{"geysir0", "geysir1", "eldfell", "sheep", "waterf"};
+    return names;
+}
+
+Canvas paintBackground(const std::string& name) {
+    if (name == "geysir0") return geysir0();
+    if (name == "geysir1") return geysir1();
+    if (name == "eldfell") return eldfell();
+    if (name == "sheep") return sheep();
+    if (name == "waterf") return waterf();
+    throw std::invalid_argument("no background named " + name);
+}
+
+}  // namespace art

@@ -1,0 +1,25 @@
+// The painters of the art generator. Each writes its pictures as 8-bit BMP
+// files named exactly as the game loads them.
+#pragma once
+
+#include "canvas.h"
+
+#include <string>
+
+namespace art {
+
+// The five level backgrounds (297 x 424): "geysir0", "geysir1", "eldfell",
+// "sheep", "waterf". Throws std::invalid_argument for any other name.
+Canvas paintBackground(const std::string& name);
+// Names of the level backgrounds, in level order.
+const std::vector<std::string>& backgroundNames();
+
+// Cell, block and laser pictures of both sets, the two option samples and
+// the five level backgrounds.
+void writeBoardPictures(const std::string& dir);
+
+// The game window's artwork, menu highlights, pause and game-over pictures,
+// splash, cursors and icon.
+void writeWindowArt(const std::string& dir);
+
+}  // namespace art
