@@ -1,0 +1,137 @@
+// The game object: all game state and every rule. One exists for the whole
+// run. Its members are spread over the folders that own them: the board
+// store, tick and moves in rules/, the game states, commands and top-ten
+// table in flow/, the option values in options/, start-up in startup/.
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "platform/basic.h"
+#include "startup/program.h"
+#include "startup/window_factory.h"
+
+class logic {
+public:
+    using Integer = plat::Integer;
+    using Long = plat::Long;
+
+    // Construction: the title screen, the options file, the hidden windows
+    // and the board grid, in start-up order.
+    logic(Program& program, WindowFactory& windows);
+    ~logic();
+    logic(const logic&) = delete;
+    logic& operator=(const logic&) = delete;
+
+    // Public interface, in its declared order.
+    void ChangeBackgroundPicture();
+    void ClearBoxes();
+    Integer Sound() const;
+    Integer Control();  // also sets the board's mouse pointer
+    Integer BlockType() const;
+    Integer StartLevels() const;
+    void SetSound(Integer v);
+    void SetBlockType(Integer v);
+    void SetControl(Integer v);
+    void SetStartLevels(Integer v);
+    void CursorTimer();
+    void EndGame();
+    void GotoEditMode(Integer iRow);
+    void InputName();
+    void KeyPressed(Integer KeyAscii);
+    void DownKeyPressed();
+    void ExitPressed();
+    void LeaveEditMode();
+    void OptionsPressed();
+    void LeftKeyPressed();
+    void MouseToCol(Integer iX);
+    void Remove(Integer iY, Integer iX);
+    void ReturnPressedInOptions();
+    void RightKeyPressed();
+    void RotateKeyPressed();
+    void DownMousePressed();
+    void RotateTemp();
+    void SaveScore();
+    void SaveTemp();
+    void splashDone();
+    void ShowTopTen();
+    void StartNewGame();
+    void VisualInitDone();
+    void ReturnPressed();
+    void Timer();
+    void SetPaused(bool value);
+    Integer StartLevel() const;
+    void SetStartLevel(Integer v);
+
+    // The windows this object created.
+    VisualInterface& visual() { return *visual_; }
+    OptionsInterface& options() { return *options_; }
+    BlackInterface& black() { return *black_; }
+
+private:
+    friend struct LogicProbe;  // read and set state in tests and the scenario runner
+
+    // ---- rules/ ----
+    bool TickGuardHolds();
+    void NewBlockStep();
+    void GameOver();
+    void FallStep();
+    bool Rests() const;
+    void SearchStep();
+    bool LightRun(Integer (&table)[11][8], Integer r, Integer c, int dr, int dc, Integer iNr);
+    void BurnStep();
+    void BurnPipe(Integer& state, Integer r, Integer c, Integer iNr, bool scoreFirst);
+    void RemoveStep();
+    void LevelStep();
+    void FallingColumns();
+    void HighScoreWork();
+    void ShowScore();
+    void EndPause();
+    void PlayWave(const char* file);
+
+    // ---- flow/ ----
+    void NameEntry(Integer KeyAscii);
+    bool WriteTopTen();
+    void ReadTopTen();
+    void RejectTopTen();
+
+    // ---- options/ ----
+    void ReadOptions();
+    bool WriteOptions();
+
+    Program& program_;
+    plat::System& sys_;
+
+    // Data members, in their declared order.
+    Integer iBoardUp[11][8] = {};
+    Integer iBoardDown[11][8] = {};
+    Integer iBoardLeft[11][8] = {};
+    Integer iBoardRight[11][8] = {};
+    Integer iTempX = 0;
+    Integer iTempY = 0;
+    Integer iState = 6;
+    Integer iTempUp = 0;
+    Integer iTempDown = 0;
+    Integer iTempLeft = 0;
+    Integer iTempRight = 0;
+    Integer iLevel = 0;
+    Long lScore = 0;
+    Integer iBoxCount = 0;
+    Long lHiScore = 0;
+    std::string sTopName[11];
+    Integer iTopStartLevel[11] = {};
+    Integer iTopEndLevel[11] = {};
+    Long lTopScore[11] = {};
+    Integer iEditRow = 0;
+    bool bFalling = true;
+    Integer iPaused = 0;
+    Integer iSound = 1;
+    Integer iStartLevel = 1;
+    Integer iControl = 0;
+    Integer iBlockType = 0;
+    Integer iGameStartLevel = 0;
+
+    std::unique_ptr<BlackInterface> black_;
+    std::unique_ptr<OptionsInterface> options_;
+    std::unique_ptr<VisualInterface> visual_;
+};
