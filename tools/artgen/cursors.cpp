@@ -1,0 +1,137 @@
+// The mouse pointers and the window icon, 32 x 32; on the pointers magenta
+// marks the pixels that are not drawn.
+#include "window_art.h"
+
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+namespace art {
+
+namespace {
+
+constexpr int kSize = 32;
+constexpr Rgb kBlack{0, 0, 0}, kWhite{255, 255, 255};
+constexpr Rgb kLightGrey{0xE8, 0xE8, 0xE8}, kGrey{0xB0, 0xB0, 0xB0}, kDarkGrey{0x60, 0x60, 0x60};
+
+struct Point {
+    double x, y;
+};
+
+bool insidePolygon(const std::vector<Point>& poly, double x, double y) {
+    bool in = false;
+    for (size_t i = 0, j = poly.size() - 1; i < poly.size(); j = i++) {
+        const Point a = poly[i], b = poly[j];
+        if ((a.y > y) != (b.y > y) && x < (b.x - a.x) * (y - a.y) / (b.y - a.y) + a.x) in = !in;
+    }
+    return in;
+}
+
+// A grey arrow with a black outline, lit from the upper left so that it
+// looks raised: pixels on its upper-left edge are light, lower-right dark.
+Canvas greyArrow(const std::vector<Point>& poly) {
+    Canvas c(kSize, kSize, kCursorTransparent);
+    std::vector<bool> in(kSize * kSize);
+    for (int y = 0; y < kSize; ++y)
+        for (int x = 0; x < kSize; ++x) in[size_t(y) * kSize + x] = insidePolygon(poly, x + 0.5, y + 0.5);
+    auto at = [&](int x, int y) { return x >= 0 && y >= 0 && x < kSize && y < kSize && in[size_t(y) * kSize + x]; };
+    for (int y = 0; y < kSize; ++y)
+        for (int x = 0; x < kSize; ++x) {
+            if (at(x, y)) {
+                const bool lit = !at(x - 1, y) || !at(x, y - 1) || !at(x - 1, y - 1);
+                const bool shaded = !at(x + 1, y) || !at(x, y + 1) || !at(x + 1, y + 1);
+                c.set(x, y, lit && !shaded ? kLightGrey : shaded && !lit ? kDarkGrey : kGrey);
+            } else if (at(x - 1, y) || at(x + 1, y) || at(x, y - 1) || at(x, y + 1)) {
+                c.set(x, y, kBlack);
+            }
+        }
+    return c;
+}
+
+}  // namespace
+
+Canvas windowCursor() {
+    // Tip at (6, 7); the polygon's first corner is the tip pixel's corner.
+    const double x = 6, y = 7;
+    return greyArrow({{x, y},
+                      {x + 1, y},
+                      {x + 13, y + 12.5},
+                      {x + 7.5, y + 12.5},
+                      {x + 10.5, y + 19.5},
+                      {x + 8, y + 20.5},
+                      {x + 5, y + 13.5},
+                      {x, y + 18}});
+}
+
+Canvas boardCursor() {
+    // A shaft hanging from (15, 7) and a head pointing down at the column.
+    const double cx = 15.5, top = 7;
+    return greyArrow({{cx - 3.5, top},
+                      {cx + 3.5, top},
+                      {cx + 3.5, top + 11},
+                      {cx + 9, top + 11},
+                      {cx, top + 21},
+                      {cx - 9, top + 11},
+                      {cx - 3.5, top + 11}});
+}
+
+Canvas handCursor() {
+    // '#' outline, '.' white; the index finger's tip is at (6, 0).
+    static const char* const rows[] = {
+        "     ###            ",
+        "    #...#           ",
+        "    #...#           ",
+        "    #...#           ",
+        "    #...#           ",
+        "    #...####        ",
+        "    #...#...###     ",
+        "    #...#...#..###  ",
+        " ## #...#...#..#..# ",
+        "#..##..............#",
+        "#...#..............#",
+        " #..#..............#",
+        " #.................#",
+        "  #................#",
+        "  #...............# ",
+        "   #..............# ",
+        "   #.............#  ",
+        "    #............#  ",
+        "    #............#  ",
+        "    ##############  ",
+    };
+    Canvas c(kSize, kSize, kCursorTransparent);
+    int y = 0;
+    for (const char* row : rows) {
+        for (int x = 0; row[x]; ++x) {
+            if (row[x] == '#') c.set(x, y, kBlack);
+            if (row[x] == '.') c.set(x, y, kWhite);
+        }
+        ++y;
+    }
+    return c;
+}
+
+Canvas iconPicture() {
+    Canvas c(kSize, kSize);
+    for (int y = 0; y < kSize; ++y)
+        for (int x = 0; x < kSize; ++x) {
+            const bool edge = x == 0 || y == 0 || x == kSize - 1 || y == kSize - 1;
+            c.set(x, y, edge ? Rgb{0x00, 0x00, 0x50} : mix(Rgb{0x10, 0x10, 0xA0}, Rgb{0x00, 0x00, 0x70}, y / 31.0));
+        }
+    // The pipe: a white cylinder down the middle, shaded at its sides.
+    for (int y = 2; y < kSize - 2; ++y)
+        for (int x = 12; x <= 19; ++x) {
+            const double u = (x - 15.5) / 4.0;
+            c.set(x, y, shade(kWhite, 1.0 - 0.45 * u * u - 0.12 * std::max(0.0, u)));
+        }
+    // The beam: red with a bright core, crossing in front of the pipe.
+    for (int y = 12; y <= 19; ++y)
+        for (int x = 2; x < kSize - 2; ++x) {
+            const double v = std::abs(y - 15.5) / 4.0;
+            const Rgb beam = v < 0.3 ? Rgb{0xFF, 0xB0, 0xA0} : mix(Rgb{0xFF, 0x20, 0x10}, Rgb{0xB0, 0x00, 0x00}, v);
+            c.set(x, y, beam);
+        }
+    return c;
+}
+
+}  // namespace art
