@@ -94,6 +94,24 @@ void paintRelief(Canvas& c, int x, int y, const Mask& m, Rgb top, Rgb bottom, co
             const double t = std::clamp(d / bulge, 0.0, 1.0);
             height[size_t(yy) * w + xx] = bulge * std::sqrt(1.0 - (1.0 - t) * (1.0 - t));
         }
+    // Smooth away the steps of the pixel distances.
+    for (int pass = 0; pass < 2; ++pass) {
+        std::vector<double> smooth(height.size());
+        for (int yy = 0; yy < h; ++yy)
+            for (int xx = 0; xx < w; ++xx) {
+                if (!m.at(xx, yy)) continue;
+                double s = 0, n = 0;
+                for (int dy = -1; dy <= 1; ++dy)
+                    for (int dx = -1; dx <= 1; ++dx) {
+                        const int sx = xx + dx, sy = yy + dy;
+                        if (sx < 0 || sy < 0 || sx >= w || sy >= h) continue;
+                        s += height[size_t(sy) * w + sx];
+                        n += 1;
+                    }
+                smooth[size_t(yy) * w + xx] = s / n;
+            }
+        height.swap(smooth);
+    }
     auto hAt = [&](int xx, int yy) {
         xx = std::clamp(xx, 0, w - 1);
         yy = std::clamp(yy, 0, h - 1);
