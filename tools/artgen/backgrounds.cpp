@@ -151,8 +151,8 @@ Canvas geysir0() {
 // ---- geysir1: the eruption ----------------------------------------------
 
 void waterColumn(Canvas& c, double cx, double base, double top) {
-    for (int y = int(top) - 20; y <= int(base); ++y) {
-        double t = std::clamp((base - y) / (base - top), 0.0, 1.2);  // 0 at the vent, 1 at the top
+    for (int y = 0; y <= int(base); ++y) {
+        double t = (base - y) / (base - top);  // 0 at the vent, 1 at the top
         double half = 9 + 34 * t * t + 6 * t;
         double sway = 6 * std::sin(t * 3.1) * t;
         for (int x = int(cx - half * 1.8); x <= int(cx + half * 1.8); ++x) {
@@ -161,7 +161,7 @@ void waterColumn(Canvas& c, double cx, double base, double top) {
             double puff = fbm(x / 16.0, y / 16.0, 4, 103);
             double edge = d - 0.35 * (puff - 0.5) - 0.2 * t * puff;
             double a = 1 - smoothstep(0.65, 1.05, edge);
-            a *= 1 - smoothstep(1.0, 1.15, t + 0.2 * (puff - 0.5));
+            a *= 1 - smoothstep(0.9, 1.15, t + 0.3 * (puff - 0.5));
             if (a <= 0) continue;
             // Shaded from the left, with streaks of falling water in the core.
             double lit = std::clamp(0.85 - 0.25 * (x - cx) / half + 0.25 * (streak - 0.5), 0.0, 1.0);
@@ -189,7 +189,7 @@ void splashCurtain(Canvas& c, double cx, double base, double width) {
         double h = hashNoise(i, 2, 301);
         double x = cx + u * width;
         double y = base - 4 - h * 30 * (1 - std::abs(u));
-        hardDisc(c, x, y, 1.0 + 1.6 * hashNoise(i, 3, 301), hex(0xEEF4FA), 0.75);
+        softDisc(c, x, y, 2.0 + 2.5 * hashNoise(i, 3, 301), hex(0xF4F8FC), 0.6);
     }
 }
 
@@ -227,7 +227,8 @@ void smokeClouds(Canvas& c) {
     for (int y = 20; y < kEldHorizon - 30; ++y)
         for (int x = 0; x < c.width(); ++x) {
             double n = fbm(x / 60.0, y / 35.0, 5, 211);
-            double a = smoothstep(0.45, 0.7, n) * 0.85;
+            double a = smoothstep(0.45, 0.7, n) * 0.85 * smoothstep(20, 60, y) *
+                       (1 - smoothstep(kEldHorizon - 90, kEldHorizon - 30, y));
             if (a <= 0) continue;
             // Undersides lit by the lava, upper parts in the dark.
             double under = smoothstep(40, kEldHorizon - 40, y);
@@ -248,20 +249,29 @@ void volcano(Canvas& c) {
     }
 }
 
+// Lava thrown up from vents along the ridge: every drop is a streak along
+// its arc, white-yellow near the vent and cooling to red as it flies.
 void lavaFountains(Canvas& c) {
-    // Glowing drops thrown up on ballistic arcs from vents along the ridge.
-    for (int i = 0; i < 900; ++i) {
-        double vent = 165 + 110 * hashNoise(i, 1, 231);
-        double u = hashNoise(i, 2, 231);
-        double angle = (hashNoise(i, 3, 231) - 0.5) * 0.9;
-        double speed = 55 + 95 * std::pow(hashNoise(i, 4, 231), 1.5) * std::exp(-std::pow((vent - 215) / 45, 2));
-        double t = u * 2.0;
-        double x = vent + std::sin(angle) * speed * t * 0.6;
-        double y = kEldHorizon - 62 + std::abs(vent - 215) * 0.3 - (std::cos(angle) * speed * t - 38 * t * t);
-        if (y > kEldHorizon - 40) continue;
-        Rgb col = mix(hex(0xFFF2A0), hex(0xFF5A10), u);
-        softDisc(c, x, y, 6, hex(0xFF6A1A), 0.10);
-        hardDisc(c, x, y, 0.9 + 0.6 * (1 - u), col, 0.9);
+    struct Vent {
+        double x, height, spread;
+    };
+    const Vent vents[] = {{190, 150, 0.35}, {222, 190, 0.3}, {250, 120, 0.4}, {165, 80, 0.5}};
+    uint32_t seed = 231;
+    for (const Vent& v : vents) {
+        const double ventY = kEldHorizon - 66 + std::abs(v.x - 215) * 0.35;
+        softDisc(c, v.x, ventY - v.height * 0.4, v.height * 0.7, hex(0xFF7A20), 0.25);
+        for (int i = 0; i < 70; ++i, ++seed) {
+            double angle = (hashNoise(i, 1, seed) - 0.5) * 2 * v.spread;
+            double power = v.height * (0.55 + 0.45 * hashNoise(i, 2, seed));
+            double vy = std::sqrt(2 * power), vx = vy * std::tan(angle);
+            double end = 2 * vy * (0.6 + 0.4 * hashNoise(i, 3, seed));  // time to land, shortened
+            for (double t = 0; t < end; t += 0.25) {
+                double x = v.x + vx * t, y = ventY - (vy * t - 0.5 * t * t);
+                double age = t / end;
+                Rgb col = mix(hex(0xFFF6C0), hex(0xFF4010), std::pow(age, 0.7));
+                c.blend(int(x), int(y), col, 0.55 * (1 - 0.6 * age));
+            }
+        }
     }
 }
 
@@ -376,46 +386,71 @@ void fleece(Canvas& c, double cx, double cy, double rx, double ry, uint32_t seed
         }
 }
 
-// A ram's horn: a ridged band wound in a spiral around (cx, cy).
+// A ram's horn: a ridged band wound in a spiral around (cx, cy), thick at
+// the skull and thinning toward its tip.
 void horn(Canvas& c, double cx, double cy, double size, int dir, double start) {
-    for (double a = 0; a < 1.6 * kPi; a += 0.01) {
-        double r = size * (1 - a / (2.3 * kPi));
+    const double turn = 1.7 * kPi;
+    for (double a = 0; a < turn; a += 0.008) {
+        double r = size * (1 - a / (2.2 * kPi));
         double ang = start + dir * a;
         double x = cx + r * std::cos(ang), y = cy + r * std::sin(ang);
-        double width = 2 + 5.5 * (1 - a / (1.6 * kPi));
-        double ridge = 0.5 + 0.5 * std::sin(a * 22);
-        Rgb col = mix(hex(0x6E5A3E), hex(0xD8C8A0), 0.35 + 0.5 * ridge);
-        hardDisc(c, x, y, width, shade(col, 0.85 + 0.2 * std::cos(ang - 4)));
+        double width = 2.2 + 6.5 * (1 - a / turn);
+        double ridge = 0.5 + 0.5 * std::sin(a * 26);
+        Rgb col = mix(hex(0x5E4A30), hex(0xDCCCA2), 0.3 + 0.55 * ridge);
+        hardDisc(c, x, y, width, shade(col, 0.8 + 0.25 * std::max(0.0, -std::sin(ang))));
     }
 }
 
-void ramHead(Canvas& c, double cx, double cy, double tilt, int side) {
-    // Horns curl out from behind the ears on both sides of the head.
-    horn(c, cx - 17, cy - 4, 16, -1, -0.2 - tilt);
-    horn(c, cx + 17, cy - 4, 16, 1, kPi + 0.2 - tilt);
-    // Long face, broad at the brow and narrow at the muzzle.
-    for (int y = int(cy - 22); y <= int(cy + 34); ++y) {
-        double t = (y - (cy - 22)) / 56.0;
-        double half = 15 - 7 * t * t + 1.2 * std::sin(t * kPi);
-        double mid = cx + tilt * (y - cy) * 0.3;
-        for (int x = int(mid - half) - 1; x <= int(mid + half) + 1; ++x) {
-            double d = std::abs(x + 0.5 - mid) / half;
-            double a = std::clamp((1 - d) * half, 0.0, 1.0);
-            double light = 1 - 0.35 * d * d - 0.15 * side * (x - mid) / half;
-            Rgb col = shade(mix(hex(0xC8BCA4), hex(0xF2ECDE), light), 0.95 + 0.08 * hashNoise(x, y, 311));
-            c.blend(x, y, col, a);
+// Half the width of a ram's face at t (0 brow .. 1 chin): broad over the
+// eyes, narrowing to a rounded muzzle.
+double faceHalfWidth(double t) {
+    if (t < 0.15) return 18 * std::sqrt(std::max(0.0, t / 0.15));
+    if (t < 0.85) return 18 - 8 * smoothstep(0.15, 0.85, t);
+    return 10 * std::sqrt(std::max(0.0, 1 - std::pow((t - 0.85) / 0.15, 2)));
+}
+
+// A ram facing the viewer; lean > 0 tips the top of the head to the right.
+void ramHead(Canvas& c, double cx, double cy, double lean) {
+    const double top = cy - 26, length = 66;
+    auto midAt = [&](double y) { return cx - lean * 0.25 * (y - cy); };
+    // Ears stick out sideways under the horns.
+    for (int s : {-1, 1}) {
+        for (int i = 0; i < 14; ++i) {
+            double ex = midAt(cy - 2) + s * (14 + i), ey = cy - 2 + i * 0.35;
+            hardDisc(c, ex, ey, 4.2 - i * 0.18, i < 12 ? hex(0xD2C6B0) : hex(0x9A8A78));
         }
     }
-    // Forelock of fleece, eyes looking out, dark nostrils and mouth.
-    fleece(c, cx, cy - 24, 20, 10, 313 + side);
-    for (int s : {-1, 1}) {
-        double ex = cx + s * 9 + tilt * 2, ey = cy - 6;
-        hardDisc(c, ex, ey, 3.6, hex(0x3A2A18));
-        hardDisc(c, ex, ey, 2.4, hex(0x0A0806));
-        c.set(int(ex) - 1, int(ey) - 1, hex(0xE8E0D0));
-        hardDisc(c, cx + s * 4 + tilt * 9, cy + 27, 1.8, hex(0x3A2E2A));
+    horn(c, midAt(cy - 10) - 20, cy - 6, 19, -1, -0.5 - lean * 0.4);
+    horn(c, midAt(cy - 10) + 20, cy - 6, 19, 1, kPi + 0.5 - lean * 0.4);
+    for (int y = int(top); y <= int(top + length); ++y) {
+        double t = (y - top) / length;
+        double half = faceHalfWidth(t), mid = midAt(y);
+        for (int x = int(mid - half) - 1; x <= int(mid + half) + 1; ++x) {
+            double d = std::abs(x + 0.5 - mid) / std::max(half, 0.5);
+            double a = std::clamp((1 - d) * half, 0.0, 1.0);
+            if (a <= 0) continue;
+            double light = 1 - 0.4 * d * d - 0.12 * (x - mid) / std::max(half, 0.5);
+            Rgb col = mix(hex(0xB4A68E), hex(0xF4EEE2), light);
+            col = mix(col, hex(0xC8A8A0), 0.5 * smoothstep(0.78, 0.92, t));  // pinkish muzzle
+            c.blend(x, y, shade(col, 0.96 + 0.07 * hashNoise(x, y, 311)), a);
+        }
     }
-    c.fillRect(int(cx + tilt * 10) - 4, int(cy + 31), 9, 1, hex(0x6A5A50));
+    // Forelock of fleece over the brow.
+    fleece(c, midAt(top + 4), top + 2, 21, 12, 313 + uint32_t(lean > 0));
+    // Amber eyes with the sheep's bar-shaped pupil, looking out.
+    for (int s : {-1, 1}) {
+        double ey = top + length * 0.32, ex = midAt(ey) + s * 11;
+        c.fillEllipse(ex, ey, 4.2, 3.2, hex(0x2A2016));
+        c.fillEllipse(ex, ey, 3.2, 2.3, hex(0xB88A30));
+        c.fillRect(int(ex) - 2, int(ey), 5, 1, hex(0x0A0806));
+        c.set(int(ex) - 1, int(ey) - 1, hex(0xFFF4D8));
+    }
+    // Nostrils and the line of the mouth.
+    const double ny = top + length * 0.86, nx = midAt(ny);
+    c.fillEllipse(nx - 4, ny, 2.2, 1.5, hex(0x4A3432));
+    c.fillEllipse(nx + 4, ny, 2.2, 1.5, hex(0x4A3432));
+    c.fillRect(int(nx), int(ny) + 2, 1, 3, hex(0x7A6058));
+    c.fillRect(int(nx) - 3, int(ny) + 5, 7, 1, hex(0x7A6058));
 }
 
 Canvas sheep() {
@@ -425,8 +460,8 @@ Canvas sheep() {
     fleece(c, 232, 300, 80, 110, 323);
     fleece(c, 96, 226, 44, 40, 325);   // necks
     fleece(c, 202, 226, 44, 40, 327);
-    ramHead(c, 118, 190, 0.3, -1);
-    ramHead(c, 180, 190, -0.3, 1);
+    ramHead(c, 127, 196, 0.6);
+    ramHead(c, 171, 196, -0.6);
     return c;
 }
 
@@ -436,15 +471,22 @@ constexpr int kCliffTop = 150;
 constexpr double kFallL = 118, kFallR = 196;
 
 void slopes(Canvas& c) {
-    // Grassy hillsides rising to both sides above the cliff's edge.
+    // Far hills in a bluish green, then the grassy hillsides that fall
+    // toward the gorge from both sides.
     for (int x = 0; x < c.width(); ++x) {
-        double u = (x - 157.0) / 150.0;
-        double top = 60 + 30 * (1 - u * u) * 0 + 45 * std::abs(u) * 0 + 100 - 70 * std::abs(u) -
-                     10 * fbm(x / 30.0, 0, 3, 401);
+        double farTop = 96 + 14 * fbm(x / 40.0, 0.2, 3, 405);
+        for (int y = int(farTop); y < kCliffTop + 20; ++y)
+            c.blend(x, y, mix(hex(0x6E9A78), hex(0x4E7E5A), fbm(x / 20.0, y / 8.0, 3, 407)),
+                    std::clamp(y - farTop + 0.5, 0.0, 1.0));
+    }
+    for (int x = 0; x < c.width(); ++x) {
+        double u = std::abs(x - 157.0) / 150.0;
+        double top = kCliffTop - 8 - 90 * std::pow(u, 0.9) - 8 * fbm(x / 25.0, 0, 3, 401);
         for (int y = int(top); y < kCliffTop + 30; ++y) {
-            double n = fbm(x / 12.0, y / 6.0, 4, 403);
-            double depth = smoothstep(top, kCliffTop + 20, y);
-            Rgb col = mix(hex(0x7CB04A), hex(0x3E7A2A), 0.6 * depth + 0.5 * (n - 0.5));
+            double n = fbm(x / 12.0, y / 5.0, 4, 403);
+            double depth = smoothstep(top, top + 60, y);
+            Rgb col = mix(hex(0x8EC255), hex(0x3C7A28), 0.7 * depth + 0.6 * (n - 0.5));
+            col = shade(col, 0.9 + 0.2 * hashNoise(x, y, 409));  // blades of grass
             c.blend(x, y, col, std::clamp(y - top + 0.5, 0.0, 1.0));
         }
     }
@@ -459,7 +501,10 @@ void cliff(Canvas& c) {
             double joints = fbm(x / 4.0, y / 40.0, 3, 413);
             double ledges = fbm(x / 30.0, y / 6.0, 3, 415);
             double v = 0.5 * joints + 0.5 * ledges;
-            Rgb col = mix(hex(0x141618), hex(0x4A4840), v);
+            Rgb col = mix(hex(0x121416), hex(0x56524A), v);
+            double wet = std::exp(-std::pow((x - 157.0) / 70.0, 2));
+            col = shade(col, 1.0 - 0.45 * wet);
+            if (hashNoise(x / 3, y / 5, 417) > 0.9 && y - edge > 20) col = mix(col, hex(0x2E4A22), 0.5);  // moss
             if (y - edge < 10) col = mix(hex(0x3E6A28), col, (y - edge) / 10.0);  // turf on the rim
             c.set(x, y, col);
         }
@@ -504,13 +549,13 @@ void rainbow(Canvas& c) {
             size_t i = std::min(size_t(band), bands.size() - 2);
             Rgb col = mix(bands[i], bands[i + 1], band - double(i));
             double fade = smoothstep(300, 350, y) * (1 - smoothstep(120, 160, x));
-            c.blend(x, y, col, 0.28 * fade);
+            c.blend(x, y, col, 0.2 * fade);
         }
 }
 
 Canvas waterf() {
     Canvas c(kW, kH);
-    verticalGradient(c, 0, 140, hex(0x3A78D0), hex(0xA8CCEE));
+    verticalGradient(c, 0, kCliffTop + 30, hex(0x3A78D0), hex(0xA8CCEE));
     clouds(c, 0, 90, 0.3, 441, hex(0xFFFFFF), hex(0xC0CCDA));
     slopes(c);
     cliff(c);

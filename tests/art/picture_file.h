@@ -1,0 +1,78 @@
+// Reads 8-bit BMP files back the way the game does, through SDL_LoadBMP.
+#pragma once
+
+#include "canvas.h"
+
+#include <SDL.h>
+
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <optional>
+#include <string>
+#include <unistd.h>
+#include <vector>
+
+namespace arttest {
+
+struct Loaded {
+    int bitsPerPixel = 0;
+    art::Canvas canvas{0, 0};
+};
+
+// The picture's colours, or nothing when SDL cannot read the file.
+inline std::optional<Loaded> loadBmp(const std::string& path) {
+    SDL_Surface* s = SDL_LoadBMP(path.c_str());
+    if (!s) return std::nullopt;
+    Loaded out;
+    out.bitsPerPixel = s->format->BitsPerPixel;
+    out.canvas = art::Canvas(s->w, s->h);
+    SDL_Surface* rgb = SDL_ConvertSurfaceFormat(s, SDL_PIXELFORMAT_RGB888, 0);
+    SDL_FreeSurface(s);
+    if (!rgb) return std::nullopt;
+    SDL_LockSurface(rgb);
+    for (int y = 0; y < rgb->h; ++y) {
+        auto* row = reinterpret_cast<const uint32_t*>(static_cast<const uint8_t*>(rgb->pixels) + y * rgb->pitch);
+        for (int x = 0; x < rgb->w; ++x) out.canvas.set(x, y, art::hex(row[x] & 0xFFFFFF));
+    }
+    SDL_UnlockSurface(rgb);
+    SDL_FreeSurface(rgb);
+    return out;
+}
+
+inline std::vector<uint8_t> fileBytes(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// Little-endian field of a file's header.
+inline uint32_t headerField(const std::vector<uint8_t>& bytes, size_t offset, int size) {
+    uint32_t v = 0;
+    for (int i = size - 1; i >= 0; --i) v = v << 8 | bytes.at(offset + size_t(i));
+    return v;
+}
+
+// A fresh folder below the system's temporary folder, removed on destruction.
+class TempDir {
+public:
+    explicit TempDir(const std::string& tag)
+        : path_(std::filesystem::temp_directory_path() /
+                ("corvane-art-" + tag + "-" + std::to_string(::getpid()))) {
+        std::filesystem::remove_all(path_);
+        std::filesystem::create_directories(path_);
+    }
+    ~TempDir() {
+        std::error_code ignored;
+        std::filesystem::remove_all(path_, ignored);
+    }
+    TempDir(const TempDir&) = delete;
+    TempDir& operator=(const TempDir&) = delete;
+    std::string str() const { return path_.string(); }
+    std::string file(const std::string& name) const { return (path_ / name).string(); }
+
+private:
+    std::filesystem::path path_;
+};
+
+}  // namespace arttest
