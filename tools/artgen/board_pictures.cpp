@@ -64,19 +64,20 @@ Rgb barkColour(double t) {
 // 0..5 from the lit side. Each axis has its own seed so that horizontal and
 // vertical branches do not look copied.
 Rgb wood(int along, int across, uint32_t seed) {
-    static constexpr std::array<double, 6> roundness{0.78, 1.02, 1.10, 1.04, 0.92, 0.70};
+    static constexpr std::array<double, 6> roundness{0.74, 0.98, 1.10, 1.06, 0.92, 0.68};
     // Mottling: broad patches of colour that drift along the branch.
-    double patches = 0.65 * tiledNoise(along / 5.0, across / 3.0, 4, seed) +
-                     0.35 * tiledNoise(along / 2.5, across / 1.5, 8, seed + 7);
-    Rgb c = barkColour(patches * 1.15 - 0.05);
-    // Bark ridges: short fissures along the grain that wander across it.
-    double ridge = tiledNoise(along / 3.33, across * 1.4 + 0.5, 6, seed + 13);
-    if (ridge < 0.3) c = shade(c, 0.62);
-    else if (ridge > 0.78) c = mix(c, hex(0xB49C74), 0.35);
+    double patches = 0.6 * tiledNoise(along / 6.67, across / 3.0, 3, seed) +
+                     0.4 * tiledNoise(along / 2.5, across / 2.0, 8, seed + 7);
+    Rgb c = barkColour(patches * 1.2 - 0.08);
+    // Bark: dark fissures that run with the grain and wander across it,
+    // with pale ridges between them.
+    double grain = tiledNoise(along / 4.0, across * 0.8, 5, seed + 13);
+    if (std::abs(grain - 0.5) < 0.07) c = shade(c, 0.55);
+    else if (grain > 0.72) c = mix(c, hex(0xB8A078), 0.3);
     // Lichen and grit: lone specks of grey or olive.
     double speck = hashNoise(along, across, seed + 29);
-    if (speck > 0.93) c = mix(c, hex(0x9A9A8C), 0.6);
-    else if (speck < 0.05) c = mix(c, hex(0x4E5A22), 0.6);
+    if (speck > 0.94) c = mix(c, hex(0x9A9A8C), 0.6);
+    else if (speck < 0.04) c = mix(c, hex(0x4E5A22), 0.6);
     return shade(c, roundness[size_t(across)]);
 }
 
