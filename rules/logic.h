@@ -73,27 +73,46 @@ private:
 
     // ---- rules/ ----
     bool TickGuardHolds();
+    void RunStep();
     void NewBlockStep();
+    void DrawNewBlock();
+    void FixAtStart();
     void GameOver();
     void FallStep();
     bool Rests() const;
     void SearchStep();
     bool LightRun(Integer (&table)[11][8], Integer r, Integer c, int dr, int dc, Integer iNr);
+    void LightPipe(Integer (&table)[11][8], Integer r, Integer c, Integer iNr);
     void BurnStep();
+    bool BurnPosition(Integer r, Integer c);
     void BurnPipe(Integer& state, Integer r, Integer c, Integer iNr, bool scoreFirst);
     void RemoveStep();
+    bool RemoveEmptyBlocks();
     void LevelStep();
     void FallingColumns();
+    void DropInto(Integer r, Integer c);
     void HighScoreWork();
     void ShowScore();
     void EndPause();
+    void RestartTick();
     void PlayWave(const char* file);
+    void PaintPosition(Integer r, Integer c);
+    // The tick interval one level faster: times 0.9, to the nearest whole
+    // millisecond, a half going to the even neighbour.
+    static int FasterInterval(int ms);
 
     // ---- flow/ ----
     void NameEntry(Integer KeyAscii);
+    static bool NameCharacterAllowed(Integer KeyAscii);
+    void MoveNameCursor();
+    void ShowTopTenRow(int i);
+    void SetDefaultTopTen();
     bool WriteTopTen();
     void ReadTopTen();
     void RejectTopTen();
+    // Writes a file whole or not at all: the old file stays until the new
+    // one is complete. Returns false when the file could not be written.
+    bool WriteWholeFile(const std::string& name, const std::string& content);
 
     // ---- options/ ----
     void ReadOptions();

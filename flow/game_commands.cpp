@@ -1,0 +1,80 @@
+// The game's states outside the board: the letter keys, the Return key,
+// starting a game, the pause flag and leaving the program.
+#include "rules/logic.h"
+
+void logic::KeyPressed(Integer KeyAscii) {
+    if (iState == 7) {
+        NameEntry(KeyAscii);
+        return;
+    }
+    switch (KeyAscii) {
+        case 'p': case 'P':
+            if (visual_->Timer1().enabled() && !visual_->pause().visible()) {
+                visual_->pause().setVisible(true);
+                iPaused = -1;
+            }
+            break;
+        case 's': case 'S': visual_->StartClick(); break;
+        case 'o': case 'O': visual_->OptionsMouseDown(); break;
+        case 'i': case 'I': visual_->InfoClick(); break;
+        case 'c': case 'C': visual_->ScoresClicked(); break;
+        case 'e': case 'E': visual_->ExitClicked(); break;
+        case 'h': case 'H': visual_->HelpClicked(); break;
+        default: break;
+    }
+}
+
+// The first test also asks for a pending name: a game started while the
+// entry was on show leaves the prompt's own setting on, and Return during
+// that game must not end it.
+void logic::ReturnPressed() {
+    if (visual_->EnterYourName().visible() && iState == 7) {
+        LeaveEditMode();
+        iState = 6;
+    } else if (visual_->topTen().visible()) {
+        visual_->topTen().setVisible(false);
+    } else if (visual_->message().visible() || visual_->message3().visible()) {
+        visual_->MessageOff();
+    } else if (visual_->pause().visible()) {
+        visual_->pause().setVisible(false);  // iPaused stays: the next move ends it
+    } else if (visual_->gameOver().visible()) {
+        visual_->DisableGameOver();
+        InputName();
+    }
+}
+
+void logic::StartNewGame() {
+    ClearBoxes();
+    visual_->ClearBugLasers();
+    visual_->DisableGameOver();
+    iState = 1;
+    plat::Timer& tick = visual_->Timer1();
+    tick.setEnabled(true);
+    iLevel = iStartLevel;
+    iGameStartLevel = iStartLevel;
+    ChangeBackgroundPicture();
+    visual_->center().setVisible(true);
+    visual_->level().setCaption(plat::digits(iLevel));
+    lScore = 0;
+    visual_->score().setCaption("0");
+    tick.setInterval(333);
+    for (int i = 1; i < iLevel; ++i) tick.setInterval(FasterInterval(tick.interval()));
+    visual_->center().setEnabled(true);
+    iBoxCount = 0;
+}
+
+void logic::SetPaused(bool value) { iPaused = value ? plat::True : plat::False; }
+
+// A failed write of the table does not keep the player in the game.
+void logic::ExitPressed() {
+    WriteTopTen();
+    visual_->MessageOff();
+    sys_.DoEvents();
+    visual_->center().setVisible(false);
+    EndGame();
+}
+
+void logic::EndGame() {
+    sys_.setScreenPointer(plat::PointerDefault);
+    sys_.end();
+}

@@ -1,0 +1,114 @@
+// The top-ten table: entering a finished game's score, filling the table
+// panel, and typing the player's name into a new row.
+#include "rules/logic.h"
+
+void logic::SaveScore() {
+    int i = 0;
+    while (i < 10 && !(lScore > lTopScore[i])) ++i;
+    if (i == 10) return;
+    for (int j = 8; j >= i; --j) {
+        sTopName[j + 1] = sTopName[j];
+        iTopStartLevel[j + 1] = iTopStartLevel[j];
+        iTopEndLevel[j + 1] = iTopEndLevel[j];
+        lTopScore[j + 1] = lTopScore[j];
+    }
+    sTopName[i].clear();
+    iTopStartLevel[i] = iGameStartLevel;
+    iTopEndLevel[i] = iLevel;
+    lTopScore[i] = lScore;
+    iEditRow = Integer(i);
+    iState = 7;
+}
+
+void logic::InputName() {
+    ShowTopTen();
+    if (iState != 7) return;
+    sTopName[iEditRow].clear();
+    visual_->topName(iEditRow).setCaption("");
+    GotoEditMode(iEditRow);
+}
+
+void logic::ShowTopTen() {
+    LeaveEditMode();
+    visual_->EnterYourName().setVisible(false);
+    for (int i = 0; i <= 9; ++i) ShowTopTenRow(i);
+}
+
+void logic::ShowTopTenRow(int i) {
+    plat::Control* labels[4] = {&visual_->topName(i), &visual_->startLevel(i), &visual_->topLevel(i),
+                                &visual_->topScore(i)};
+    labels[0]->setCaption(sTopName[i]);
+    labels[1]->setCaption(plat::digits(iTopStartLevel[i]));
+    labels[2]->setCaption(plat::digits(iTopEndLevel[i]));
+    labels[3]->setCaption(plat::digits(lTopScore[i]));
+    plat::Color plain = visual_->EnterYourName().backColor();
+    for (plat::Control* label : labels) {
+        label->setForeColor(plain);
+        label->setOpaque(false);
+    }
+    labels[0]->setBorder(false);
+    visual_->topTen().setVisible(true);
+}
+
+void logic::GotoEditMode(Integer iRow) {
+    plat::Control& field = visual_->topName(iRow);
+    field.setOpaque(true);
+    field.setBorder(true);
+    visual_->EnterYourName().setVisible(true);
+    field.setForeColor(visual_->EnterYourName().foreColor());
+    visual_->CursorTimer().setEnabled(true);
+    double cell = 12.0 * program_.iTwipsX;
+    visual_->cursorBig().setBounds(field.left(), field.top(), cell, field.height());
+    float smallTop = float(field.top()) + float(field.height()) * 3 / 4;
+    float smallHeight = float(field.height()) / 4;
+    visual_->cursorSmall().setBounds(field.left(), smallTop, cell, smallHeight);
+    sys_.DoEvents();
+    visual_->cursorBig().setVisible(true);
+}
+
+void logic::LeaveEditMode() {
+    plat::Control& field = visual_->topName(iEditRow);
+    field.setBorder(false);
+    field.setOpaque(false);
+    field.setForeColor(visual_->EnterYourName().backColor());
+    visual_->EnterYourName().setVisible(false);
+    visual_->cursorBig().setVisible(false);
+    visual_->cursorSmall().setVisible(false);
+    visual_->CursorTimer().setEnabled(false);
+}
+
+void logic::CursorTimer() {
+    bool big = visual_->cursorBig().visible();
+    visual_->cursorBig().setVisible(!big);
+    visual_->cursorSmall().setVisible(big);
+}
+
+// The stored table keeps names between double quotes, one row a line, so a
+// name takes neither a double quote nor a control character.
+bool logic::NameCharacterAllowed(Integer KeyAscii) {
+    if (KeyAscii == 8 || KeyAscii == 13) return true;
+    return KeyAscii > 31 && KeyAscii <= 255 && KeyAscii != 34 && KeyAscii != 127;
+}
+
+void logic::NameEntry(Integer KeyAscii) {
+    if (!NameCharacterAllowed(KeyAscii)) return;
+    std::string& name = sTopName[iEditRow];
+    if (KeyAscii == 8)
+        name.clear();
+    else if (KeyAscii != 13)
+        name += char(static_cast<unsigned char>(KeyAscii));
+    visual_->topName(iEditRow).setCaption(name);
+    if (name.size() == 3) {
+        iState = 6;
+        LeaveEditMode();
+        return;
+    }
+    MoveNameCursor();
+}
+
+void logic::MoveNameCursor() {
+    plat::Control& field = visual_->topName(iEditRow);
+    double left = field.left() + double(sTopName[iEditRow].size()) * 12 * program_.iTwipsX;
+    visual_->cursorSmall().setLeft(left);
+    visual_->cursorBig().setLeft(visual_->cursorSmall().left());
+}
