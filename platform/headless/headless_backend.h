@@ -16,12 +16,15 @@ class HeadlessBackend : public Backend {
 public:
     int64_t now() override { return clock_; }
     void pollInput(System&) override {}
-    void waitUntil(System&, int64_t until) override {
-        if (until > clock_) clock_ = until;
-    }
+    void waitUntil(System&, int64_t until) override { advanceTo(until); }
     void present(System&) override {}
     void playSound(const std::string& path, int flags) override { sounds.emplace_back(path, flags); }
     int runMessageBox(System& sys, MessageBox& box) override;
+
+    // Moves the virtual clock forward (never back).
+    void advanceTo(int64_t t) {
+        if (t > clock_) clock_ = t;
+    }
 
     std::deque<int> answers;                         // replies to the next boxes
     std::vector<std::pair<std::string, int>> sounds;  // every sound call
