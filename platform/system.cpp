@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <climits>
 
+#include "focus.h"
+
 namespace plat {
 
 System::System(Backend& backend, int screenWidthPx, int screenHeightPx, int twipsX, int twipsY)
@@ -38,6 +40,7 @@ void System::formDestroyed(Form& f) {
     forms_.erase(std::remove(forms_.begin(), forms_.end(), &f), forms_.end());
     if (active_ == &f) active_ = nullptr;
     if (captured_.form == &f) captured_ = {};
+    forgetFocus(f);
 }
 
 // ---- timers ----
@@ -192,6 +195,7 @@ void System::dispatchKey(const InputEvent& e) {
             if (f->defaultButton->onClick) f->defaultButton->onClick();
             return;
         }
+        if (focusKeyDown(*f, e.code, e.shift)) return;
         if (f->onKeyDown) f->onKeyDown(e.code, e.shift);
     } else {
         if (e.code == KeyReturn && f->defaultButton && f->defaultButton->takesInput()) return;
@@ -256,6 +260,7 @@ void System::dispatchMouse(const InputEvent& e) {
             Hit hit = hitTest(e.x, e.y);
             if (!hit.form) return;
             activate(hit.form);
+            if (hit.control) focusClicked(*hit.control);
             captured_ = hit;
             buttonHeld_ = true;
             lastWasDblClick_ = e.type == InputEvent::Type::DblClick;

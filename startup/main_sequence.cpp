@@ -1,0 +1,40 @@
+#include "startup/main_sequence.h"
+
+#include "platform/picture.h"
+#include "rules/logic.h"
+
+StartupModule::StartupModule(plat::System& sys, std::string programFolder, std::string pictureFolder)
+    : sys_(sys), programFolder_(std::move(programFolder)), program_(sys, "", std::move(pictureFolder)),
+      windows_(program_) {}
+
+StartupModule::~StartupModule() = default;
+
+void StartupModule::Main() {
+    program_.iTwipsX = plat::Integer(sys_.twipsX());
+    program_.iTwipsY = plat::Integer(sys_.twipsY());
+    if (program_.iTwipsX != 15 || program_.iTwipsY != 15) RefuseDisplay();
+    sys_.setScreenPointer(plat::PointerHourglass);
+    program_.gPath = programFolder_ + "/";
+    CreateLogic();
+    sys_.DoEvents();
+    sys_.setScreenPointer(plat::PointerDefault);
+}
+
+void StartupModule::RefuseDisplay() {
+    sys_.msgBox("Please change font size to small in CONTROL PANEL - DISPLAY !", plat::MbOk, "Corvane 95");
+    sys_.end();
+}
+
+// The game must never run with blank pictures: a picture that cannot be
+// loaded while the windows are built ends the program with a message that
+// names the file.
+void StartupModule::CreateLogic() {
+    try {
+        gLogic_ = std::make_unique<logic>(program_, windows_);
+    } catch (const plat::PictureMissing& e) {
+        sys_.setScreenPointer(plat::PointerDefault);
+        sys_.msgBox("Corvane cannot start: the picture file \"" + e.path() + "\" is missing or unreadable.",
+                    plat::MbCritical, "Corvane");
+        sys_.end();
+    }
+}

@@ -1,0 +1,40 @@
+// The start-up module: the display check, the program folder, and the one
+// game object of the run, which builds the title screen and the windows.
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "platform/system.h"
+#include "startup/game_window_factory.h"
+#include "startup/program.h"
+
+class logic;
+
+class StartupModule {
+public:
+    // programFolder is the folder of the running program; pictureFolder holds
+    // the windows' pictures.
+    StartupModule(plat::System& sys, std::string programFolder, std::string pictureFolder);
+    ~StartupModule();
+    StartupModule(const StartupModule&) = delete;
+    StartupModule& operator=(const StartupModule&) = delete;
+
+    // The program's entry: returns with the title screen up and the game
+    // object alive; ends the program (plat::ProgramEnded) when the display
+    // is not set to small fonts or a picture cannot be loaded.
+    void Main();
+
+    logic* gLogic() const { return gLogic_.get(); }
+    Program& program() { return program_; }
+
+private:
+    [[noreturn]] void RefuseDisplay();
+    void CreateLogic();
+
+    plat::System& sys_;
+    std::string programFolder_;
+    Program program_;
+    GameWindowFactory windows_;
+    std::unique_ptr<logic> gLogic_;  // keeps the game object alive for the run
+};
