@@ -1,0 +1,84 @@
+// The board's picture grid: four cell images and four laser pieces per board
+// position, created once, then only shown, hidden and re-pictured.
+#include "display/board_geometry.h"
+#include "rules/logic.h"
+#include "window/visual_window.h"
+
+using board::firstIndex;
+
+bool VisualWindow::branches() const { return oLogic->BlockType() != 0; }
+
+void VisualWindow::createPosition(Integer iY, Integer iX) {
+    Integer k = firstIndex(iY, iX);
+    for (int n = 1; n <= 4; ++n) wireCellEvents(form_.loadElement(box1(1), k + n));
+    const plat::Control& laserTemplate = laser(0);
+    bool set = branches();
+    for (int n = 1; n <= 4; ++n) {
+        const char* name = n <= 2 ? (set ? "laservb" : "laserv") : (set ? "laserhb" : "laserh");
+        form_.loadElement(laserTemplate, k + n).setPicture(templ(name).picture());
+    }
+}
+
+void VisualWindow::placePosition(Integer iY, Integer iX) {
+    Integer k = firstIndex(iY, iX);
+    auto place = [this](plat::Control& c, board::Pixel p) {
+        c.setLeft(Integer(p.x * program_.iTwipsX));
+        c.setTop(Integer(p.y * program_.iTwipsY));
+    };
+    for (int n = 1; n <= 4; ++n) place(box1(k + n), board::cellCorner(iY, iX, n));
+    for (int n = 1; n <= 4; ++n) place(laser(k + n), board::laserCorner(iY, iX, n));
+}
+
+void VisualWindow::Init() {
+    for (Integer iY = 1; iY <= 10; ++iY)
+        for (Integer iX = 1; iX <= 7; ++iX) {
+            createPosition(iY, iX);
+            placePosition(iY, iX);
+            box1(firstIndex(iY, iX) + 1).setTag(plat::digits(oLogic->BlockType()));
+        }
+    sys_.DoEvents();
+    oLogic->VisualInitDone();
+}
+
+void VisualWindow::setLaserPictures(Integer iY, Integer iX) {
+    Integer k = firstIndex(iY, iX);
+    bool set = branches();
+    const plat::PictureRef& vertical = templ(set ? "laservb" : "laserv").picture();
+    const plat::PictureRef& horizontal = templ(set ? "laserhb" : "laserh").picture();
+    for (int n = 1; n <= 4; ++n) laser(k + n).setPicture(n <= 2 ? vertical : horizontal);
+}
+
+void VisualWindow::ReInitSmallLasers() {
+    for (Integer iY = 1; iY <= 10; ++iY)
+        for (Integer iX = 1; iX <= 7; ++iX) setLaserPictures(iY, iX);
+}
+
+void VisualWindow::setLaserVisible(Integer iY, Integer iX, Integer iNr, bool shown) {
+    if (iNr >= 1 && iNr <= 4) laser(firstIndex(iY, iX) + iNr).setVisible(shown);
+    sys_.DoEvents();
+}
+
+void VisualWindow::PaintLaserCorr(Integer iY, Integer iX, Integer iNr) { setLaserVisible(iY, iX, iNr, true); }
+
+void VisualWindow::ClearLaserCorr(Integer iY, Integer iX, Integer iNr) { setLaserVisible(iY, iX, iNr, false); }
+
+void VisualWindow::ClearBugLasers() {
+    for (Integer iY = 1; iY <= 10; ++iY)
+        for (Integer iX = 1; iX <= 7; ++iX)
+            for (int n = 1; n <= 4; ++n) laser(firstIndex(iY, iX) + n).setVisible(false);
+}
+
+void VisualWindow::setBoxesVisible(Integer iY, Integer iX, bool shown) {
+    Integer k = firstIndex(iY, iX);
+    for (int n = 1; n <= 4; ++n) box1(k + n).setVisible(shown);
+}
+
+void VisualWindow::Remove(Integer iY, Integer iX) {
+    setBoxesVisible(iY, iX, false);
+    sys_.DoEvents();
+}
+
+void VisualWindow::ClearBoxes() {
+    for (Integer iY = 1; iY <= 10; ++iY)
+        for (Integer iX = 1; iX <= 7; ++iX) setBoxesVisible(iY, iX, false);
+}

@@ -1,0 +1,130 @@
+// The menu painted into the artwork: six hot spots that light their
+// highlight under the pointer, and the six menu actions.
+#include "options/options_interface.h"
+#include "rules/logic.h"
+#include "window/visual_window.h"
+
+using plat::ControlKind;
+
+namespace {
+
+struct Place {
+    double left, top, width, height;
+};
+
+struct MenuSpot {
+    const char* spot;
+    Place spotPlace;
+    const char* highlight;
+    Place highlightPlace;
+};
+
+const MenuSpot kMenu[] = {
+    {"start", {270, 2550, 1635, 615}, "start0", {300, 2565, 1545, 600}},
+    {"optionsTouch", {255, 3435, 1965, 600}, "options0", {315, 3465, 1830, 540}},
+    {"info", {270, 4275, 1395, 645}, "info0", {270, 4245, 1515, 645}},
+    {"scores", {255, 5100, 1755, 600}, "scores0", {285, 5085, 1725, 600}},
+    {"exit", {255, 5940, 1425, 630}, "exit0", {315, 5985, 1320, 540}},
+    {"help", {7290, 5955, 1395, 645}, "help0", {7350, 6015, 1260, 570}},
+};
+
+}  // namespace
+
+void VisualWindow::designMenu() {
+    plat::CursorRef hand = program_.pictures.cursor("cursor_hand", 6, 0);
+    for (int i = 0; i < 6; ++i) {
+        const MenuSpot& m = kMenu[i];
+        const Place& s = m.spotPlace;
+        addControl(ControlKind::Image, m.spot, nullptr, s.left, s.top, s.width, s.height).onMouseMove =
+            [this, i](int, int, double, double) { hover(i); };
+        const Place& h = m.highlightPlace;
+        plat::Control& lit = addControl(ControlKind::Image, m.highlight, nullptr, h.left, h.top, h.width, h.height);
+        lit.setPicture(picture(m.highlight));
+        lit.setVisible(false);
+        lit.setMouseIcon(hand);
+        lit.setMousePointer(plat::PointerCustom);
+        highlights_[size_t(i)] = &lit;
+    }
+    auto press = [](plat::Handler action) { return [action](int, int, double, double) { action(); }; };
+    highlights_[0]->onClick = [this] { StartClick(); };
+    highlights_[1]->onMouseDown = press([this] { OptionsMouseDown(); });
+    highlights_[2]->onClick = [this] { InfoClick(); };
+    highlights_[3]->onMouseDown = press([this] { ScoresClicked(); });
+    highlights_[4]->onClick = [this] { ExitClicked(); };
+    highlights_[5]->onMouseDown = press([this] { HelpClicked(); });
+    form_.get("exit").onClick = [this] { exit_Click(); };
+}
+
+void VisualWindow::hover(int spot) {
+    plat::Control& lit = *highlights_[size_t(spot)];
+    if (lit.visible()) return;
+    lit.setVisible(true);
+    playSound("down.wav", 3);
+    for (plat::Control* other : highlights_)
+        if (other != &lit) other->setVisible(false);
+}
+
+void VisualWindow::exit_Click() { sys_.end(); }
+
+// Step a of the menu actions.
+void VisualWindow::endPause() {
+    pause_->setVisible(false);
+    oLogic->SetPaused(false);
+}
+
+void VisualWindow::StartClick() {
+    endPause();
+    hideTopTen();
+    closeTextPanels();
+    oLogic->options().form().hide();
+    sys_.DoEvents();
+    oLogic->StartNewGame();
+}
+
+void VisualWindow::OptionsMouseDown() {
+    endPause();
+    hideTopTen();
+    closeTextPanels();
+    oLogic->OptionsPressed();
+}
+
+// INFO and HELP: steps a, b, e and f, then the panel opens, or closes
+// together with the other text panel and the game-over picture.
+void VisualWindow::toggleTextPanel(plat::Control& panel) {
+    endPause();
+    hideTopTen();
+    oLogic->options().form().hide();
+    sys_.DoEvents();
+    if (panel.visible()) {
+        closeTextPanels();
+        return;
+    }
+    panel.setVisible(true);
+    sys_.DoEvents();
+    if (&panel == message3_) playSound("leavme.wav", 11);
+}
+
+void VisualWindow::InfoClick() { toggleTextPanel(*message3_); }
+
+void VisualWindow::ScoresClicked() {
+    endPause();
+    closeTextPanels();
+    oLogic->options().form().hide();
+    sys_.DoEvents();
+    if (!topTen_->visible()) {
+        oLogic->ShowTopTen();
+        sys_.DoEvents();
+    } else {
+        hideTopTen();
+    }
+}
+
+void VisualWindow::HelpClicked() { toggleTextPanel(*message_); }
+
+void VisualWindow::ExitClicked() {
+    hideTopTen();
+    closeTextPanels();
+    oLogic->options().form().hide();
+    sys_.DoEvents();
+    oLogic->ExitPressed();
+}
