@@ -114,13 +114,25 @@ void waterDome(Canvas& c, double cx, double base, double rx, double ry) {
             // Light from the upper left, a glassy rim and a sharp highlight.
             double lambert = std::clamp(-0.45 * nx - 0.55 * ny + 0.7 * nz, 0.0, 1.0);
             double rim = std::pow(1 - nz, 3);
-            Rgb col = mix(hex(0x2470B8), hex(0xD8F2FF), lambert);
-            col = mix(col, hex(0x0E3A78), rim * 0.6);
+            Rgb col = mix(hex(0x1F78B4), hex(0xDDF6FF), lambert);
+            col = mix(col, hex(0x2FA0C8), rim * 0.5);  // turquoise where the water is thin
             double ripple = fbm(x / 7.0, y / 3.0, 3, 91);
             col = shade(col, 0.9 + 0.2 * ripple);
             double spec = std::pow(std::clamp(-0.5 * nx - 0.6 * ny + 0.62 * nz, 0.0, 1.0), 30);
             col = mix(col, hex(0xFFFFFF), spec);
-            c.blend(x, y, col, std::clamp((1 - std::sqrt(d2)) * rx, 0.0, 1.0));
+            double foot = smoothstep(base, base - 5, y + 0.5);  // the dome rises out of the pool
+            c.blend(x, y, col, std::clamp((1 - std::sqrt(d2)) * rx, 0.0, 1.0) * (0.4 + 0.6 * foot));
+        }
+}
+
+// Bright rings of water running outward from the dome over the pool.
+void ripples(Canvas& c, double cx, double cy, double rx, double ry, double from) {
+    for (int y = int(cy - ry); y <= int(cy + ry); ++y)
+        for (int x = int(cx - rx); x <= int(cx + rx); ++x) {
+            double d = std::hypot((x - cx) / rx, (y - cy) / ry);
+            if (d < from || d > 0.95) continue;
+            double wave = std::pow(0.5 + 0.5 * std::cos((d - from) * 24), 3);
+            c.blend(x, y, hex(0xCFF0FF), 0.4 * wave * (1 - smoothstep(from, 0.95, d)));
         }
 }
 
@@ -143,8 +155,9 @@ Canvas geysir0() {
     distantHills(c, kGeyserHorizon, hex(0x4A5A6C), 5);
     plain(c, kGeyserHorizon, hex(0x7C6A52), hex(0x5A4228), 21);
     pool(c, 148, 330, 96, 22);
+    ripples(c, 148, 330, 96, 22, 0.62);
     steamWisps(c, 150, 200, 300, 60, 0.35);
-    waterDome(c, 148, 334, 62, 62);
+    waterDome(c, 148, 334, 64, 52);
     return c;
 }
 
