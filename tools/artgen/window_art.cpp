@@ -32,7 +32,7 @@ std::pair<int, int> centredAt(const std::string& text, const TextStyle& style, d
 }
 
 void drawTitle(Canvas& c) {
-    const TextStyle style = boldSans(50);
+    const TextStyle style = boldSans(53);
     Relief relief;
     relief.bulge = 4.0;
     relief.specular = 0.8;
