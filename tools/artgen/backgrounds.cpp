@@ -469,12 +469,12 @@ void ramHead(Canvas& c, double cx, double cy, double lean) {
 Canvas sheep() {
     Canvas c(kW, kH);
     darkBackdrop(c);
-    fleece(c, 66, 300, 80, 110, 321);
-    fleece(c, 232, 300, 80, 110, 323);
-    fleece(c, 96, 226, 44, 40, 325);   // necks
-    fleece(c, 202, 226, 44, 40, 327);
-    ramHead(c, 127, 196, 0.6);
-    ramHead(c, 171, 196, -0.6);
+    fleece(c, 62, 290, 86, 140, 321);
+    fleece(c, 236, 290, 86, 140, 323);
+    fleece(c, 96, 196, 46, 44, 325);  // necks
+    fleece(c, 202, 196, 46, 44, 327);
+    ramHead(c, 127, 164, 0.6);
+    ramHead(c, 171, 164, -0.6);
     return c;
 }
 
@@ -517,7 +517,9 @@ void cliff(Canvas& c) {
             Rgb col = mix(hex(0x121416), hex(0x56524A), v);
             double wet = std::exp(-std::pow((x - 157.0) / 70.0, 2));
             col = shade(col, 1.0 - 0.45 * wet);
-            if (hashNoise(x / 3, y / 5, 417) > 0.9 && y - edge > 20) col = mix(col, hex(0x2E4A22), 0.5);  // moss
+            double moss = fbm(x / 10.0, y / 7.0, 3, 417);
+            col = mix(col, hex(0x2E4A22), 0.6 * smoothstep(0.62, 0.75, moss));
+            if (ledges > 0.62) col = mix(col, hex(0x6A665C), (ledges - 0.62) * 1.5);  // lit ledge tops
             if (y - edge < 10) col = mix(hex(0x3E6A28), col, (y - edge) / 10.0);  // turf on the rim
             c.set(x, y, col);
         }
@@ -529,6 +531,7 @@ void fallingWater(Canvas& c) {
         for (int x = int(kFallL - spread) - 3; x <= int(kFallR + spread) + 3; ++x) {
             double l = kFallL - spread + 4 * std::sin(y / 31.0), r = kFallR + spread + 3 * std::sin(y / 23.0 + 1);
             double a = std::min(smoothstep(l - 2, l + 3, x), 1 - smoothstep(r - 3, r + 2, x));
+            a *= 1 - smoothstep(320, 360, y);  // lost in the spray
             if (a <= 0) continue;
             double streak = fbm(x / 2.2, y / 55.0 - 0.0, 4, 421);
             double foam = fbm(x / 8.0, y / 8.0, 3, 423);
