@@ -1,0 +1,111 @@
+#include "classic_controls.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "form.h"
+
+namespace plat {
+
+using namespace classic;
+
+namespace {
+
+void centredText(Painter& p, const Rect& r, const std::string& text, const Font& font, Color c) {
+    TextMaskRef m = renderText(font, text);
+    p.text(*m, r.x + (r.w - m->width) / 2, r.y + (r.h - m->height) / 2, c);
+}
+
+// Raised edges: light outside upper-left, dark outside lower-right, with an
+// inner ring one shade softer.
+void raised(Painter& p, const Rect& r) {
+    p.bevel(r, light, dark);
+    p.bevel({r.x + 1, r.y + 1, r.w - 2, r.h - 2}, highlight, shadow);
+}
+
+// A small filled triangle pointing left (dir < 0) or right, centred in r.
+void arrow(Painter& p, const Rect& r, int dir, Color c) {
+    int size = std::max(2, std::min(r.w, r.h) / 4);
+    int cx = r.x + r.w / 2, cy = r.y + r.h / 2;
+    for (int k = 0; k < size; ++k) {
+        int x = dir < 0 ? cx - size / 2 + k : cx + size / 2 - k;
+        p.vline(x, cy - k, 2 * k + 1, c);
+    }
+}
+
+}  // namespace
+
+void drawButton(Painter& p, const Rect& r, Color faceColor, const std::string& caption, const Font& font,
+                Color textColor, bool outlined) {
+    Painter::Scope s(p, r);
+    p.fill(r, faceColor);
+    Rect inner = r;
+    if (outlined) {
+        p.outline(r, dark);
+        inner = {r.x + 1, r.y + 1, r.w - 2, r.h - 2};
+    }
+    raised(p, inner);
+    centredText(p, inner, caption, font, textColor);
+}
+
+void drawFrame(Painter& p, const Control& c, const Rect& r) {
+    p.fill(r, c.backColor());
+    int th = lineHeight(c.font());
+    int top = r.y + th / 2;
+    Rect line{r.x, top, r.w - 1, r.h - (top - r.y) - 1};
+    p.outline(line, shadow);
+    p.outline({line.x + 1, line.y + 1, line.w, line.h}, highlight);
+    p.outline({line.x + 1, line.y + 1, line.w - 2, line.h - 2}, shadow);
+    if (c.caption().empty()) return;
+    TextMaskRef m = renderText(c.font(), c.caption());
+    p.fill({r.x + 6, r.y, m->width + 4, th}, c.backColor());
+    p.text(*m, r.x + 8, r.y, c.foreColor());
+}
+
+void drawOptionButton(Painter& p, const Control& c, const Rect& r) {
+    if (c.opaque()) p.fill(r, c.backColor());
+    const int d = 12;
+    int bx = r.x, by = r.y + (r.h - d) / 2;
+    for (int y = 0; y < d; ++y)
+        for (int x = 0; x < d; ++x) {
+            double dist = std::hypot(x + 0.5 - d / 2.0, y + 0.5 - d / 2.0);
+            bool upperLeft = x + y < d - 1;
+            Color col;
+            if (dist > 6.0) continue;
+            if (dist > 5.0)
+                col = upperLeft ? shadow : highlight;
+            else if (dist > 4.0)
+                col = upperLeft ? dark : light;
+            else
+                col = c.value() && dist <= 2.0 ? dark : highlight;
+            p.pixel(bx + x, by + y, col);
+        }
+    TextMaskRef m = renderText(c.font(), c.caption());
+    p.text(*m, r.x + d + 5, r.y + (r.h - m->height) / 2, c.enabled() ? c.foreColor() : shadow);
+}
+
+void drawScrollBar(Painter& p, const Control& c, const Rect& r) {
+    // The same geometry the event loop uses for presses: square arrows at both
+    // ends and a thumb as wide as an arrow.
+    int a = std::min(r.h, r.w / 3);
+    int span = std::max(1, c.max() - c.min());
+    int track = r.w - 3 * a;
+    int thumbX = r.x + a + (track > 0 ? (c.position() - c.min()) * track / span : 0);
+    for (int y = r.y; y < r.y + r.h; ++y)
+        for (int x = r.x + a; x < r.x + r.w - a; ++x) p.pixel(x, y, (x + y) % 2 ? face : highlight);
+    Rect left{r.x, r.y, a, r.h}, right{r.x + r.w - a, r.y, a, r.h}, thumb{thumbX, r.y, a, r.h};
+    for (const Rect& b : {left, right, thumb}) {
+        p.fill(b, face);
+        raised(p, b);
+    }
+    Color ink = c.enabled() ? dark : shadow;
+    arrow(p, left, -1, ink);
+    arrow(p, right, 1, ink);
+}
+
+void drawCommandButton(Painter& p, const Control& c, const Rect& r) {
+    bool isDefault = c.form().defaultButton == &c;
+    drawButton(p, r, c.backColor(), c.caption(), c.font(), c.enabled() ? c.foreColor() : shadow, isDefault);
+}
+
+}  // namespace plat

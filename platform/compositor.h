@@ -1,0 +1,20 @@
+// The compositor draws the whole screen as the player sees it: black where
+// no window is, the visible windows back to front with their controls, and
+// the open message box on top. Both backends show what it draws, so a
+// headless screenshot is what the real window shows.
+#pragma once
+
+#include <string>
+
+#include "painter.h"
+#include "system.h"
+
+namespace plat {
+
+// Redraws the screen into fb, sizing it to the system's screen.
+void compose(const System& sys, Framebuffer& fb);
+
+// Writes the screen as a 24-bit BMP file; throws std::runtime_error on failure.
+void writeScreenshot(const Framebuffer& fb, const std::string& path);
+
+}  // namespace plat

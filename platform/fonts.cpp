@@ -1,0 +1,125 @@
+#include "fonts.h"
+
+#include <SDL_ttf.h>
+#include <fontconfig/fontconfig.h>
+
+#include <cmath>
+#include <map>
+
+#include "charset.h"
+
+namespace plat {
+
+int fontPixels(double points) { return int(std::lround(points * 96.0 / 72.0)); }
+
+std::string substituteFamily(const std::string& name) {
+    if (name == "Courier New") return "Liberation Mono";
+    return "Liberation Sans";
+}
+
+std::string fontFile(const std::string& family, bool bold) {
+    if (!FcInit()) return "";
+    FcPattern* pattern = FcPatternCreate();
+    FcPatternAddString(pattern, FC_FAMILY, reinterpret_cast<const FcChar8*>(family.c_str()));
+    FcPatternAddInteger(pattern, FC_WEIGHT, bold ? FC_WEIGHT_BOLD : FC_WEIGHT_REGULAR);
+    FcPatternAddInteger(pattern, FC_SLANT, FC_SLANT_ROMAN);
+    FcConfigSubstitute(nullptr, pattern, FcMatchPattern);
+    FcDefaultSubstitute(pattern);
+    FcResult result;
+    FcPattern* match = FcFontMatch(nullptr, pattern, &result);
+    std::string file;
+    FcChar8* path = nullptr;
+    if (match && FcPatternGetString(match, FC_FILE, 0, &path) == FcResultMatch)
+        file = reinterpret_cast<const char*>(path);
+    if (match) FcPatternDestroy(match);
+    FcPatternDestroy(pattern);
+    return file;
+}
+
+namespace {
+
+// Opened fonts and rendered texts, kept for the whole run. The text cache is
+// emptied when it grows large (scores change with every block).
+class FontCache {
+public:
+    ~FontCache() {
+        for (auto& [key, f] : fonts_)
+            if (f) TTF_CloseFont(f);
+        if (ttfStarted_) TTF_Quit();
+    }
+
+    TTF_Font* open(const Font& font) {
+        std::string key = font.name + '|' + std::to_string(fontPixels(font.size)) + (font.bold ? "|b" : "|r");
+        auto it = fonts_.find(key);
+        if (it != fonts_.end()) return it->second;
+        TTF_Font* f = nullptr;
+        if (start()) {
+            std::string file = fontFile(substituteFamily(font.name), font.bold);
+            if (!file.empty()) f = TTF_OpenFont(file.c_str(), fontPixels(font.size));
+        }
+        fonts_[key] = f;
+        return f;
+    }
+
+    TextMaskRef render(const Font& font, const std::string& text) {
+        std::string key = font.name + '|' + std::to_string(font.size) + (font.bold ? "|b|" : "|r|") + text;
+        auto it = texts_.find(key);
+        if (it != texts_.end()) return it->second;
+        if (texts_.size() >= kMaxTexts) texts_.clear();
+        TextMaskRef mask = draw(open(font), text);
+        texts_[key] = mask;
+        return mask;
+    }
+
+private:
+    static constexpr size_t kMaxTexts = 2000;
+
+    bool start() {
+        if (!ttfStarted_ && !TTF_WasInit()) ttfStarted_ = TTF_Init() == 0;
+        return TTF_WasInit() != 0;
+    }
+
+    static TextMaskRef draw(TTF_Font* f, const std::string& text) {
+        auto mask = std::make_shared<TextMask>();
+        std::string utf8 = utf8From1252(text);
+        if (!f || utf8.empty()) return mask;
+        SDL_Surface* raw = TTF_RenderUTF8_Blended(f, utf8.c_str(), SDL_Color{255, 255, 255, 255});
+        if (!raw) return mask;
+        SDL_Surface* s = SDL_ConvertSurfaceFormat(raw, SDL_PIXELFORMAT_ARGB8888, 0);
+        SDL_FreeSurface(raw);
+        if (!s) return mask;
+        mask->width = s->w;
+        mask->height = s->h;
+        mask->coverage.resize(size_t(s->w) * s->h);
+        SDL_LockSurface(s);
+        for (int y = 0; y < s->h; ++y) {
+            const auto* row = reinterpret_cast<const uint32_t*>(static_cast<const uint8_t*>(s->pixels) + y * s->pitch);
+            for (int x = 0; x < s->w; ++x) mask->coverage[size_t(y) * s->w + x] = uint8_t(row[x] >> 24);
+        }
+        SDL_UnlockSurface(s);
+        SDL_FreeSurface(s);
+        return mask;
+    }
+
+    bool ttfStarted_ = false;
+    std::map<std::string, TTF_Font*> fonts_;
+    std::map<std::string, TextMaskRef> texts_;
+};
+
+FontCache& cache() {
+    static FontCache instance;
+    return instance;
+}
+
+}  // namespace
+
+TextMaskRef renderText(const Font& font, const std::string& text) { return cache().render(font, text); }
+
+int textWidth(const Font& font, const std::string& text) { return renderText(font, text)->width; }
+
+int lineHeight(const Font& font) {
+    TTF_Font* f = cache().open(font);
+    return f ? TTF_FontHeight(f) : fontPixels(font.size);
+}
+
+}  // namespace plat

@@ -1,0 +1,39 @@
+// Text for the compositor: the game's font names mapped to the installed
+// Liberation faces (found with fontconfig), sizes in points at 96 dots per
+// inch, and rendered texts kept as coverage masks so that a text drawn again
+// costs nothing.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "control.h"
+
+namespace plat {
+
+// A rendered line of text: how much of each pixel the glyphs cover (0..255).
+struct TextMask {
+    int width = 0, height = 0;
+    std::vector<uint8_t> coverage;
+};
+using TextMaskRef = std::shared_ptr<const TextMask>;
+
+// The pixel height of the em at 96 dpi: 8.25 pt = 11 px, 12 pt = 16 px.
+int fontPixels(double points);
+
+// The family that stands in for a font the game names.
+std::string substituteFamily(const std::string& name);
+
+// The font file of a family and weight, from fontconfig ("" when none).
+std::string fontFile(const std::string& family, bool bold);
+
+// Renders one line of Windows-1252 text; an empty mask when the text is
+// empty or no font could be opened.
+TextMaskRef renderText(const Font& font, const std::string& text);
+// Width of the text in pixels and the height of a line of the font.
+int textWidth(const Font& font, const std::string& text);
+int lineHeight(const Font& font);
+
+}  // namespace plat
