@@ -305,11 +305,15 @@ Rgb churchWhite(int x, int y, double litFrom, double litTo) {
     return shade(col, 0.95 + 0.08 * hashNoise(x / 2, y / 3, 251));
 }
 
-void church(Canvas& c) {
-    const int ground = 372;
-    // Nave: a long white wall with a dark gabled roof, to the right of the tower.
+constexpr int kChurchGround = 372;
+constexpr int kTowerL = 78, kTowerR = 124, kTowerTop = 236;
+constexpr double kDoorX = 101, kDoorTop = 332, kDoorHalf = 9;
+
+// The nave: a long white wall under a dark roof, right of the tower, with
+// three lit windows.
+void churchNave(Canvas& c) {
     const int naveL = 118, naveR = 248, eaves = 300;
-    for (int y = eaves; y < ground; ++y)
+    for (int y = eaves; y < kChurchGround; ++y)
         for (int x = naveL; x < naveR; ++x) c.set(x, y, churchWhite(x, y, naveL, naveR + 40));
     for (int y = 262; y < eaves + 4; ++y) {
         double inset = (eaves + 4 - y) * 0.55;
@@ -322,42 +326,49 @@ void church(Canvas& c) {
         c.fillRect(wx + 1, 319, 8, 20, hex(0xE6A24A));
         c.fillRect(wx + 4, 319, 1, 20, hex(0x6A4020));
     }
-    // Tower with its dark pointed spire.
-    const int towerL = 78, towerR = 124, towerTop = 236;
-    for (int y = towerTop; y < ground; ++y)
-        for (int x = towerL; x < towerR; ++x) c.set(x, y, churchWhite(x, y, towerL - 10, towerR + 20));
-    c.fillRect(towerL - 3, towerTop - 4, towerR - towerL + 6, 5, hex(0xE8E2DC));
-    const double apex = 96, spireBase = towerTop - 4, spireMid = (towerL + towerR) / 2.0;
+}
+
+// The white tower with its belfry and its dark pointed spire and cross.
+void churchTower(Canvas& c) {
+    for (int y = kTowerTop; y < kChurchGround; ++y)
+        for (int x = kTowerL; x < kTowerR; ++x) c.set(x, y, churchWhite(x, y, kTowerL - 10, kTowerR + 20));
+    c.fillRect(kTowerL - 3, kTowerTop - 4, kTowerR - kTowerL + 6, 5, hex(0xE8E2DC));
+    const double apex = 96, spireBase = kTowerTop - 4, mid = (kTowerL + kTowerR) / 2.0;
     for (int y = int(apex); y < int(spireBase); ++y) {
-        double half = (y - apex) / (spireBase - apex) * ((towerR - towerL) / 2.0 + 5);
-        for (int x = int(spireMid - half); x <= int(spireMid + half); ++x) {
-            double side = x < spireMid ? 0.75 : 1.15;  // the right face catches the glow
+        double half = (y - apex) / (spireBase - apex) * ((kTowerR - kTowerL) / 2.0 + 5);
+        for (int x = int(mid - half); x <= int(mid + half); ++x) {
+            double side = x < mid ? 0.75 : 1.15;  // the right face catches the glow
             c.set(x, y, shade(hex(0x2A2024), side * (0.9 + 0.2 * hashNoise(x, y, 257))));
         }
     }
-    c.fillRect(int(spireMid), int(apex) - 14, 1, 14, hex(0x908070));
-    c.fillRect(int(spireMid) - 4, int(apex) - 9, 9, 1, hex(0x908070));
-    // Belfry louvres and the lit doorway with its round arch.
+    c.fillRect(int(mid), int(apex) - 14, 1, 14, hex(0x908070));
+    c.fillRect(int(mid) - 4, int(apex) - 9, 9, 1, hex(0x908070));
     c.fillRect(92, 252, 18, 16, hex(0x1E181A));
     for (int y = 254; y < 268; y += 3) c.fillRect(93, y, 16, 1, hex(0x5A4A48));
-    const double doorX = 101, doorTop = 332, doorW = 9;
-    for (int y = int(doorTop - doorW); y < ground; ++y)
-        for (int x = int(doorX - doorW); x <= int(doorX + doorW); ++x) {
-            bool inArch = y >= doorTop || std::hypot(x + 0.5 - doorX, y + 0.5 - doorTop) < doorW;
+}
+
+// The lit doorway with its round arch, and its light spilling outside.
+void litDoorway(Canvas& c) {
+    for (int y = int(kDoorTop - kDoorHalf); y < kChurchGround; ++y)
+        for (int x = int(kDoorX - kDoorHalf); x <= int(kDoorX + kDoorHalf); ++x) {
+            bool inArch = y >= kDoorTop || std::hypot(x + 0.5 - kDoorX, y + 0.5 - kDoorTop) < kDoorHalf;
             if (!inArch) continue;
-            double warm = 1 - 0.3 * double(ground - y) / (ground - doorTop + doorW);
+            double warm = 1 - 0.3 * double(kChurchGround - y) / (kChurchGround - kDoorTop + kDoorHalf);
             c.set(x, y, mix(hex(0xFFC45A), hex(0xFFF0B0), warm * 0.6));
         }
-    // Light from the door spills onto the ground.
-    for (int y = ground; y < ground + 40; ++y)
-        for (int x = int(doorX - 40); x <= int(doorX + 40); ++x) {
-            double a = (1 - smoothstep(0, 40, y - ground)) * (1 - smoothstep(0, 30 + (y - ground), std::abs(x - doorX)));
+    for (int y = kChurchGround; y < kChurchGround + 40; ++y)
+        for (int x = int(kDoorX - 40); x <= int(kDoorX + 40); ++x) {
+            double below = y - kChurchGround;
+            double a = (1 - smoothstep(0, 40, below)) * (1 - smoothstep(0, 30 + below, std::abs(x - kDoorX)));
             c.blend(x, y, hex(0xE0A040), a * 0.55);
         }
-    // Low stone wall of the churchyard.
-    for (int y = ground; y < ground + 12; ++y)
+}
+
+// The low stone wall of the churchyard, open at the door.
+void churchyardWall(Canvas& c) {
+    for (int y = kChurchGround; y < kChurchGround + 12; ++y)
         for (int x = 0; x < c.width(); ++x)
-            if (std::abs(x - doorX) > 14)
+            if (std::abs(x - kDoorX) > 14)
                 c.set(x, y, shade(hex(0x4A3C38), 0.6 + 0.5 * fbm(x / 5.0, y / 3.0, 2, 259)));
 }
 
@@ -368,7 +379,10 @@ Canvas eldfell() {
     lavaFountains(c);
     volcano(c);
     darkField(c);
-    church(c);
+    churchNave(c);
+    churchTower(c);
+    litDoorway(c);
+    churchyardWall(c);
     return c;
 }
 

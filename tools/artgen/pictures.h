@@ -5,6 +5,7 @@
 #include "canvas.h"
 
 #include <string>
+#include <vector>
 
 namespace art {
 
