@@ -1,0 +1,59 @@
+// A game object on the headless platform with recording windows and its own
+// temporary program folder, for the tests.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/headless/headless_backend.h"
+#include "rules/logic.h"
+#include "startup/program.h"
+#include "tests/support/fake_windows.h"
+
+namespace fakes {
+
+class GameHarness {
+public:
+    GameHarness();
+    ~GameHarness();
+    GameHarness(const GameHarness&) = delete;
+    GameHarness& operator=(const GameHarness&) = delete;
+
+    // Builds the game object (reading "OPT.TXT" as it does).
+    logic& create();
+    // Builds it and runs the title screen's two seconds, after which the
+    // game window is up with no game (reading "HI.SCO").
+    logic& createAndShow();
+    // Starts a game and forgets the calls that led up to it.
+    void startGame();
+
+    const std::string& folder() const { return folder_; }
+    std::string path(const std::string& name) const { return folder_ + name; }
+    void writeFile(const std::string& name, const std::string& content) const;
+    std::string readFile(const std::string& name) const;  // empty when missing
+    bool fileExists(const std::string& name) const;
+
+    // The calls logged since the last clearLog(), and the sounds by file name.
+    void clearLog();
+    int count(const std::string& call) const;
+    std::vector<std::string> sounds() const;
+    // Gives the four random values of one new-block attempt (0 absent, 0.5 present).
+    void giveBlock(bool up, bool down, bool left, bool right);
+
+    FakeVisual& visual() { return *windows.visual; }
+    FakeOptions& options() { return *windows.options; }
+    FakeBlack& black() { return *windows.black; }
+
+    plat::HeadlessBackend backend;
+    plat::System sys{backend, 1024, 768};
+    CallLog log;
+    FakeWindowFactory windows{sys, log};
+    std::unique_ptr<Program> program;
+    std::unique_ptr<logic> game;
+
+private:
+    std::string folder_;
+};
+
+}  // namespace fakes
