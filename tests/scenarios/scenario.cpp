@@ -1,0 +1,69 @@
+#include "scenario.h"
+
+#include <fstream>
+#include <random>
+#include <sstream>
+
+#include "runner.h"
+#include "script.h"
+
+namespace scenario {
+
+Folder::Folder() {
+    static std::mt19937_64 names{std::random_device{}()};
+    path_ = std::filesystem::temp_directory_path() / ("corvane-scenario-" + std::to_string(names()));
+    std::filesystem::create_directories(path_);
+}
+
+Folder::~Folder() {
+    std::error_code ec;
+    std::filesystem::permissions(path_, std::filesystem::perms::owner_all, ec);
+    std::filesystem::remove_all(path_, ec);
+}
+
+std::string Folder::read(const std::string& name) const {
+    std::ifstream in(path_ / name, std::ios::binary);
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+void Folder::write(const std::string& name, const std::string& text) const {
+    std::ofstream(path_ / name, std::ios::binary) << text;
+}
+
+std::vector<json> play(const std::string& text, const Folder& folder) {
+    std::istringstream in(text);
+    script::Script s = script::parse(in);
+    if (s.error) throw std::runtime_error("line " + std::to_string(s.error->line) + ": " + s.error->what);
+    std::ostringstream out;
+    {
+        script::Runner runner(folder.path().string() + "/", CORVANE_PICTURES, out);
+        runner.run(s.commands);
+    }
+    std::vector<json> lines;
+    std::istringstream back(out.str());
+    for (std::string line; std::getline(back, line);) lines.push_back(json::parse(line));
+    return lines;
+}
+
+std::vector<std::string> soundNames(const json& dump) {
+    std::vector<std::string> names;
+    for (const auto& s : dump["sounds"]) names.push_back(s[0].get<std::string>());
+    return names;
+}
+
+int count(const std::vector<std::string>& names, const std::string& name) {
+    int n = 0;
+    for (const auto& s : names) n += s == name;
+    return n;
+}
+
+std::string startGame() { return "start\nwait 2000\nkey s\n"; }
+
+std::string block(bool up, bool down, bool left, bool right) {
+    auto v = [](bool pipe) { return pipe ? " 0.75" : " 0.25"; };
+    return std::string("rnd") + v(up) + v(down) + v(left) + v(right) + "\n";
+}
+
+}  // namespace scenario

@@ -1,0 +1,44 @@
+// Plays scripts through the scenario runner in a fresh program folder and
+// hands back what `dump` and `grid` printed.
+#pragma once
+
+#include <nlohmann/json.hpp>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace scenario {
+
+using nlohmann::json;
+
+// A program folder of its own, removed afterwards.
+class Folder {
+public:
+    Folder();
+    ~Folder();
+    const std::filesystem::path& path() const { return path_; }
+    std::string read(const std::string& name) const;  // "" when missing
+    void write(const std::string& name, const std::string& text) const;
+    bool has(const std::string& name) const { return std::filesystem::exists(path_ / name); }
+
+private:
+    std::filesystem::path path_;
+};
+
+// Runs the script; returns one JSON object per dump or grid line.
+std::vector<json> play(const std::string& script, const Folder& folder);
+
+// The sound file names of a dump, in order.
+std::vector<std::string> soundNames(const json& dump);
+int count(const std::vector<std::string>& names, const std::string& name);
+
+// Script text for a start-up that ends with the game window up and the
+// game started with "s": splash over at 2000 ms, first tick at 2333 ms.
+std::string startGame();
+// The values of one new block: pipes up, down, left, right (true = pipe).
+std::string block(bool up, bool down, bool left, bool right);
+
+constexpr int kTick = 333;  // the tick at level 1
+
+}  // namespace scenario
