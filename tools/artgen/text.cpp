@@ -30,15 +30,21 @@ void initTtfOnce() {
 }
 
 std::string findFontFile(const TextStyle& style) {
-    if (!FcInit()) throw std::runtime_error("fontconfig could not be initialised");
+    // A configuration of our own, released again, so that nothing of
+    // fontconfig stays allocated once the fonts are open.
+    struct ConfigDeleter {
+        void operator()(FcConfig* c) const { FcConfigDestroy(c); }
+    };
+    std::unique_ptr<FcConfig, ConfigDeleter> config(FcInitLoadConfigAndFonts());
+    if (!config) throw std::runtime_error("fontconfig could not be initialised");
     FcPattern* pat = FcNameParse(reinterpret_cast<const FcChar8*>(style.family.c_str()));
     if (!pat) throw std::runtime_error("bad font name: " + style.family);
     FcPatternAddInteger(pat, FC_WEIGHT, style.bold ? FC_WEIGHT_BOLD : FC_WEIGHT_REGULAR);
     FcPatternAddInteger(pat, FC_SLANT, style.italic ? FC_SLANT_ITALIC : FC_SLANT_ROMAN);
-    FcConfigSubstitute(nullptr, pat, FcMatchPattern);
+    FcConfigSubstitute(config.get(), pat, FcMatchPattern);
     FcDefaultSubstitute(pat);
     FcResult result = FcResultNoMatch;
-    FcPattern* match = FcFontMatch(nullptr, pat, &result);
+    FcPattern* match = FcFontMatch(config.get(), pat, &result);
     FcPatternDestroy(pat);
     std::string file;
     FcChar8* path = nullptr;
