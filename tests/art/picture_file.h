@@ -4,6 +4,7 @@
 #include "canvas.h"
 
 #include <SDL.h>
+#include <gtest/gtest.h>
 
 #include <cstdint>
 #include <filesystem>
@@ -39,6 +40,22 @@ inline std::optional<Loaded> loadBmp(const std::string& path) {
     SDL_UnlockSurface(rgb);
     SDL_FreeSurface(rgb);
     return out;
+}
+
+// Equal sizes and pixels; otherwise says where the first difference lies.
+inline ::testing::AssertionResult samePixels(const art::Canvas& got, const art::Canvas& want) {
+    if (got.width() != want.width() || got.height() != want.height())
+        return ::testing::AssertionFailure() << "size " << got.width() << "x" << got.height() << ", want "
+                                             << want.width() << "x" << want.height();
+    for (int y = 0; y < got.height(); ++y)
+        for (int x = 0; x < got.width(); ++x) {
+            art::Rgb a = got.get(x, y), b = want.get(x, y);
+            if (!(a == b))
+                return ::testing::AssertionFailure()
+                       << "pixel " << x << "," << y << " is " << int(a.r) << "/" << int(a.g) << "/" << int(a.b)
+                       << ", want " << int(b.r) << "/" << int(b.g) << "/" << int(b.b);
+        }
+    return ::testing::AssertionSuccess();
 }
 
 inline std::vector<uint8_t> fileBytes(const std::string& path) {
