@@ -1,0 +1,34 @@
+// The whole start-up on a headless system: a fresh program folder holding a
+// copy of the game's pictures, and a screen of the size and twips per pixel
+// the test chooses.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/headless/headless_backend.h"
+#include "platform/system.h"
+#include "startup/main_sequence.h"
+
+class StartupTest : public ::testing::Test {
+protected:
+    StartupTest();
+    ~StartupTest() override;
+
+    // Runs Main on a new screen; true when it returned, false when it ended
+    // the program.
+    bool start(int widthPx = 640, int heightPx = 480, int twipsX = 15, int twipsY = 15);
+    // The files in the program folder, the pictures folder left out.
+    std::vector<std::string> dataFiles() const;
+    bool exists(const std::string& name) const;
+    void removeFile(const std::string& name) const;
+    int visibleForms() const;
+
+    plat::HeadlessBackend backend;
+    std::unique_ptr<plat::System> sys;
+    std::unique_ptr<StartupModule> module;
+    std::string folder;  // without a trailing "/"
+};
