@@ -66,4 +66,25 @@ std::string block(bool up, bool down, bool left, bool right) {
     return std::string("rnd") + v(up) + v(down) + v(left) + v(right) + "\n";
 }
 
+std::string waitTicks(int& at, int tick) {
+    std::string s = "wait " + std::to_string((tick - at) * kTick) + "\n";
+    at = tick;
+    return s;
+}
+
+std::string dropBlocks(const std::vector<Drop>& drops, int& lastShown, int& at) {
+    std::string s;
+    for (const Drop& d : drops) s += block(d.up, d.down, d.left, d.right);
+    int shown = 1;
+    at = 0;
+    for (const Drop& d : drops) {
+        s += waitTicks(at, shown);
+        for (int c = 4; c > d.column; --c) s += "key Left\n";
+        for (int c = 4; c < d.column; ++c) s += "key Right\n";
+        lastShown = shown;
+        shown += 11 - d.row;  // falls to its row, then fixed as the next shows
+    }
+    return s;
+}
+
 }  // namespace scenario

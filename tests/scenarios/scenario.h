@@ -41,4 +41,20 @@ std::string block(bool up, bool down, bool left, bool right);
 
 constexpr int kTick = 333;  // the tick at level 1
 
+// One block of a planned game: its pipes, the column the player moves it to
+// as soon as it shows, and the row it comes to rest in.
+struct Drop {
+    bool up, down, left, right;
+    int column, row;
+};
+inline Drop kind6(int column, int row) { return {true, true, false, false, column, row}; }  // upper and lower
+inline Drop kind5(int column, int row) { return {false, false, true, true, column, row}; }  // left and right
+
+// Script text (after startGame) that plays the blocks in order, on a board
+// where none of them lights anything before the last one lands. Returns the
+// tick at which the last block shows; `at` is the tick the script stops at.
+std::string dropBlocks(const std::vector<Drop>& drops, int& lastShown, int& at);
+// Waits from tick `at` to tick `tick` (level 1 pace).
+std::string waitTicks(int& at, int tick);
+
 }  // namespace scenario
