@@ -24,7 +24,7 @@ TEST_P(WrongDisplay, ShowsTheMessageAndEndsBeforeAnythingElse) {
     EXPECT_TRUE(sys->forms().empty());
     EXPECT_EQ(module->gLogic(), nullptr);
     EXPECT_TRUE(dataFiles().empty());
-    EXPECT_EQ(sys->screenPointer(), plat::PointerDefault);
+    EXPECT_TRUE(backend.screenPointers.empty());  // no hourglass either
 }
 
 INSTANTIATE_TEST_SUITE_P(EitherDirection, WrongDisplay, ::testing::Values(Twips{12, 12}, Twips{12, 15}, Twips{15, 12}));
@@ -36,7 +36,7 @@ TEST_F(StartupTest, SmallFontsPassTheCheckAndKeepTheProgramFolder) {
     EXPECT_EQ(module->program().iTwipsX, 15);
     EXPECT_EQ(module->program().iTwipsY, 15);
     EXPECT_EQ(module->program().gPath, folder + "/");
-    EXPECT_EQ(sys->screenPointer(), plat::PointerDefault);
+    EXPECT_EQ(backend.screenPointers, (std::vector<int>{plat::PointerHourglass, plat::PointerDefault}));
 }
 
 TEST_F(StartupTest, WithoutAnOptionsFileStartsWithTheDefaultsAndWritesNone) {

@@ -13,6 +13,16 @@
 #include "platform/system.h"
 #include "startup/main_sequence.h"
 
+// Keeps every change of the whole screen's pointer.
+class PointerBackend : public plat::HeadlessBackend {
+public:
+    void pointerChanged(plat::System& sys) override {
+        if (screenPointers.empty() || screenPointers.back() != sys.screenPointer())
+            screenPointers.push_back(sys.screenPointer());
+    }
+    std::vector<int> screenPointers;
+};
+
 class StartupTest : public ::testing::Test {
 protected:
     StartupTest();
@@ -27,7 +37,7 @@ protected:
     void removeFile(const std::string& name) const;
     int visibleForms() const;
 
-    plat::HeadlessBackend backend;
+    PointerBackend backend;
     std::unique_ptr<plat::System> sys;
     std::unique_ptr<StartupModule> module;
     std::string folder;  // without a trailing "/"
