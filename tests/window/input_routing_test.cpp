@@ -79,6 +79,18 @@ TEST_F(Routing, BoardMovesSteerInMouseControlOnly) {
     EXPECT_EQ(LogicProbe::tempX(keyboard), 4);
 }
 
+TEST_F(Routing, MovesLeftOfTheBoardWhileHeldSteerNothing) {
+    logic& game = play(1);
+    auto r = board().screenRect();
+    post(plat::InputEvent::Type::MouseDown, plat::RightButton, r.x + 100, r.y + 300);
+    post(plat::InputEvent::Type::MouseMove, plat::RightButton, r.x - 2, r.y + 300);
+    sys.DoEvents();
+    EXPECT_EQ(LogicProbe::tempX(game), 4);
+    post(plat::InputEvent::Type::MouseMove, plat::RightButton, r.x + 2, r.y + 300);
+    sys.DoEvents();
+    EXPECT_EQ(LogicProbe::tempX(game), 1);
+}
+
 TEST_F(Routing, MovingOverALandedBlocksRightHalfSteersOneColumnFurther) {
     logic& game = play(0, 6);
     landAt(1, 3);
