@@ -1,0 +1,154 @@
+#include "sdl_backend.h"
+
+#include <algorithm>
+#include <climits>
+
+#include "../compositor.h"
+#include "../message_box_view.h"
+#include "key_map.h"
+
+namespace plat::sdl {
+
+namespace {
+// The screen is shown at most this often; changes in between wait for it.
+constexpr int64_t kPresentEveryMs = 10;
+}  // namespace
+
+SdlBackend::SdlBackend(const DisplayMode& mode, const std::string& pictureFolder)
+    : video_(mode, pictureFolder + "/icon.bmp"), start_(SDL_GetTicks64()) {
+    SDL_StartTextInput();
+}
+
+int64_t SdlBackend::now() { return int64_t(SDL_GetTicks64() - start_); }
+
+void SdlBackend::pollInput(System& sys) {
+    SDL_Event e;
+    // Once the box is answered the rest stays queued for the windows.
+    while ((!box_ || box_->answer == 0) && SDL_PollEvent(&e)) {
+        if (e.type == SDL_QUIT) sys.end();
+        if (windowEvent(e)) continue;
+        if (box_)
+            toBox(sys, e);
+        else
+            toWindows(sys, e);
+    }
+}
+
+bool SdlBackend::windowEvent(const SDL_Event& e) {
+    if (e.type != SDL_WINDOWEVENT) return false;
+    if (e.window.event == SDL_WINDOWEVENT_EXPOSED || e.window.event == SDL_WINDOWEVENT_SIZE_CHANGED) exposed_ = true;
+    return true;
+}
+
+void SdlBackend::postMouse(System& sys, InputEvent::Type type, int code, int wx, int wy) {
+    video_.toScreen(wx, wy, mouseX_, mouseY_);
+    InputEvent in{type, code, shiftStateOf(SDL_GetModState()), mouseX_, mouseY_};
+    sys.post(in);
+}
+
+void SdlBackend::toWindows(System& sys, const SDL_Event& e) {
+    using T = InputEvent::Type;
+    switch (e.type) {
+        case SDL_KEYDOWN: {
+            int vk = virtualKeyOf(e.key.keysym.sym);
+            if (vk == 0) return;
+            sys.post({T::KeyDown, vk, shiftStateOf(e.key.keysym.mod), 0, 0});
+            if (int c = characterOfKey(vk); c >= 0) sys.post({T::Char, c, 0, 0, 0});
+            return;
+        }
+        case SDL_TEXTINPUT:
+            for (char c : charactersOfText(e.text.text)) sys.post({T::Char, static_cast<unsigned char>(c), 0, 0, 0});
+            return;
+        case SDL_MOUSEMOTION:
+            postMouse(sys, T::MouseMove, heldButtonsOf(e.motion.state), e.motion.x, e.motion.y);
+            return;
+        case SDL_MOUSEBUTTONDOWN:
+        case SDL_MOUSEBUTTONUP: {
+            int button = mouseButtonOf(e.button.button);
+            if (button == 0) return;
+            T type = e.type == SDL_MOUSEBUTTONUP ? T::MouseUp : e.button.clicks % 2 ? T::MouseDown : T::DblClick;
+            postMouse(sys, type, button, e.button.x, e.button.y);
+            return;
+        }
+        default:
+            return;
+    }
+}
+
+void SdlBackend::toBox(System& sys, const SDL_Event& e) {
+    auto buttonAt = [&](int wx, int wy) {
+        video_.toScreen(wx, wy, mouseX_, mouseY_);
+        return layOutMessageBox(*box_, sys.screenWidthPx(), sys.screenHeightPx()).buttonAt(mouseX_, mouseY_);
+    };
+    if (e.type == SDL_KEYDOWN) {
+        box_->key(virtualKeyOf(e.key.keysym.sym));
+        sys.invalidate();
+    } else if (e.type == SDL_MOUSEBUTTONDOWN && e.button.button == SDL_BUTTON_LEFT) {
+        pressedButton_ = buttonAt(e.button.x, e.button.y);
+        if (pressedButton_ >= 0) box_->focus = pressedButton_;
+        sys.invalidate();
+    } else if (e.type == SDL_MOUSEBUTTONUP && e.button.button == SDL_BUTTON_LEFT) {
+        if (pressedButton_ >= 0 && buttonAt(e.button.x, e.button.y) == pressedButton_) box_->choose(pressedButton_);
+        pressedButton_ = -1;
+    } else if (e.type == SDL_MOUSEMOTION) {
+        video_.toScreen(e.motion.x, e.motion.y, mouseX_, mouseY_);
+    }
+}
+
+int SdlBackend::runMessageBox(System& sys, MessageBox& box) {
+    struct Nesting {
+        SdlBackend& b;
+        System& sys;
+        MessageBox* outer;
+        int pressed;
+        ~Nesting() {
+            b.box_ = outer;
+            b.pressedButton_ = pressed;
+            b.pointerChanged(sys);
+        }
+    } nesting{*this, sys, box_, pressedButton_};
+    box_ = &box;
+    pressedButton_ = -1;
+    pointerChanged(sys);
+    // The windows' timers keep running while the box is open.
+    while (box.answer == 0) {
+        sys.DoEvents();
+        if (box.answer == 0) waitUntil(sys, sys.nextDue());
+    }
+    return box.answer;
+}
+
+void SdlBackend::waitUntil(System& sys, int64_t until) {
+    if (sys.version() != shownVersion_ || exposed_) until = std::min(until, lastPresent_ + kPresentEveryMs);
+    if (until == INT64_MAX) {
+        SDL_WaitEvent(nullptr);
+        return;
+    }
+    int64_t ms = until - now();
+    if (ms > 0) SDL_WaitEventTimeout(nullptr, int(std::min<int64_t>(ms, INT_MAX)));
+}
+
+void SdlBackend::present(System& sys) {
+    bool changed = sys.version() != shownVersion_;
+    if (!changed && !exposed_) return;
+    int64_t t = now();
+    if (t - lastPresent_ < kPresentEveryMs) return;
+    if (changed) {
+        shownVersion_ = sys.version();
+        compose(sys, fb_);
+        video_.upload(fb_);
+    }
+    video_.show();
+    lastPresent_ = t;
+    exposed_ = false;
+}
+
+void SdlBackend::pointerChanged(System& sys) {
+    if (box_) {
+        pointer_.show({});
+        return;
+    }
+    pointer_.show(sys.pointerAt(mouseX_, mouseY_));
+}
+
+}  // namespace plat::sdl

@@ -1,0 +1,51 @@
+// The SDL2 backend: one window showing the composed screen, the keyboard and
+// mouse turned into the game's input, timers waited for on the main thread,
+// the pointer, sound, and the message box's own modal loop.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "../backend.h"
+#include "../painter.h"
+#include "../system.h"
+#include "display_mode.h"
+#include "sdl_pointer.h"
+#include "sdl_sound.h"
+#include "sdl_video.h"
+
+namespace plat::sdl {
+
+class SdlBackend : public Backend {
+public:
+    // SDL's video subsystem must be running (audio is optional).
+    SdlBackend(const DisplayMode& mode, const std::string& pictureFolder);
+
+    int64_t now() override;
+    void pollInput(System& sys) override;
+    void waitUntil(System& sys, int64_t until) override;
+    void present(System& sys) override;
+    void playSound(const std::string& path, int flags) override { sound_.play(path, flags); }
+    int runMessageBox(System& sys, MessageBox& box) override;
+    void pointerChanged(System& sys) override;
+
+private:
+    void toWindows(System& sys, const SDL_Event& e);
+    void toBox(System& sys, const SDL_Event& e);
+    void postMouse(System& sys, InputEvent::Type type, int code, int wx, int wy);
+    bool windowEvent(const SDL_Event& e);
+
+    SdlVideo video_;
+    SdlPointer pointer_;
+    SdlSound sound_;
+    Framebuffer fb_;
+    uint64_t start_;
+    uint64_t shownVersion_ = 0;
+    int64_t lastPresent_ = -1000;
+    bool exposed_ = false;
+    int mouseX_ = 0, mouseY_ = 0;  // screen pixels
+    MessageBox* box_ = nullptr;    // the open message box, which takes all input
+    int pressedButton_ = -1;       // its button under a held mouse press
+};
+
+}  // namespace plat::sdl

@@ -1,0 +1,85 @@
+// The SDL backend's input mapping: virtual key codes, shift states, typed
+// characters and mouse buttons, and the choice of window.
+#include <gtest/gtest.h>
+
+#include "platform/sdl/display_mode.h"
+#include "platform/sdl/key_map.h"
+
+namespace plat::sdl {
+namespace {
+
+TEST(KeyMap, KeysTheGameReadsGetTheirVirtualCodes) {
+    EXPECT_EQ(virtualKeyOf(SDLK_LEFT), 37);
+    EXPECT_EQ(virtualKeyOf(SDLK_UP), 38);
+    EXPECT_EQ(virtualKeyOf(SDLK_RIGHT), 39);
+    EXPECT_EQ(virtualKeyOf(SDLK_DOWN), 40);
+    EXPECT_EQ(virtualKeyOf(SDLK_RETURN), 13);
+    EXPECT_EQ(virtualKeyOf(SDLK_KP_ENTER), 13);
+    EXPECT_EQ(virtualKeyOf(SDLK_ESCAPE), 27);
+    EXPECT_EQ(virtualKeyOf(SDLK_BACKSPACE), 8);
+    EXPECT_EQ(virtualKeyOf(SDLK_TAB), 9);
+    EXPECT_EQ(virtualKeyOf(SDLK_SPACE), 32);
+}
+
+TEST(KeyMap, LettersAreUpperCaseAndDigitsTheirCharacters) {
+    EXPECT_EQ(virtualKeyOf(SDLK_a), 'A');
+    EXPECT_EQ(virtualKeyOf(SDLK_p), 'P');
+    EXPECT_EQ(virtualKeyOf(SDLK_z), 'Z');
+    EXPECT_EQ(virtualKeyOf(SDLK_0), '0');
+    EXPECT_EQ(virtualKeyOf(SDLK_9), '9');
+    EXPECT_EQ(virtualKeyOf(SDLK_KP_0), 96);
+    EXPECT_EQ(virtualKeyOf(SDLK_KP_9), 105);
+    EXPECT_EQ(virtualKeyOf(SDLK_F1), 112);
+    EXPECT_EQ(virtualKeyOf(SDLK_APPLICATION), 0);
+}
+
+TEST(KeyMap, ShiftStateAddsShiftCtrlAndAlt) {
+    EXPECT_EQ(shiftStateOf(KMOD_NONE), 0);
+    EXPECT_EQ(shiftStateOf(KMOD_LSHIFT), 1);
+    EXPECT_EQ(shiftStateOf(KMOD_RCTRL), 2);
+    EXPECT_EQ(shiftStateOf(KMOD_LALT), 4);
+    EXPECT_EQ(shiftStateOf(KMOD_RSHIFT | KMOD_LCTRL | KMOD_RALT | KMOD_NUM), 7);
+}
+
+TEST(KeyMap, OnlyBackspaceReturnAndEscapeMakeTheirOwnCharacter) {
+    EXPECT_EQ(characterOfKey(8), 8);
+    EXPECT_EQ(characterOfKey(13), 13);
+    EXPECT_EQ(characterOfKey(27), 27);
+    EXPECT_EQ(characterOfKey(37), -1);
+    EXPECT_EQ(characterOfKey('A'), -1);  // letters come as text input
+    EXPECT_EQ(characterOfKey(9), -1);
+}
+
+TEST(KeyMap, TypedTextBecomesWindows1252) {
+    EXPECT_EQ(charactersOfText("a"), "a");
+    EXPECT_EQ(charactersOfText("\xC3\x84"), "\xC4");  // A diaeresis
+    EXPECT_EQ(charactersOfText("\xE2\x82\xAC"), "\x80");
+    EXPECT_EQ(charactersOfText("\xE4\xB8\xAD"), "");  // a CJK character
+    EXPECT_EQ(charactersOfText(nullptr), "");
+}
+
+TEST(KeyMap, MouseButtonsAndHeldButtons) {
+    EXPECT_EQ(mouseButtonOf(SDL_BUTTON_LEFT), 1);
+    EXPECT_EQ(mouseButtonOf(SDL_BUTTON_RIGHT), 2);
+    EXPECT_EQ(mouseButtonOf(SDL_BUTTON_MIDDLE), 4);
+    EXPECT_EQ(mouseButtonOf(SDL_BUTTON_X1), 0);
+    EXPECT_EQ(heldButtonsOf(0), 0);
+    EXPECT_EQ(heldButtonsOf(SDL_BUTTON_LMASK | SDL_BUTTON_RMASK), 3);
+    EXPECT_EQ(heldButtonsOf(SDL_BUTTON_MMASK), 4);
+}
+
+TEST(DisplayModeChoice, WholeDisplayUnlessAWindowIsAskedFor) {
+    DisplayMode full = chooseDisplayMode(nullptr, 1920, 1080);
+    EXPECT_TRUE(full.fullscreen);
+    EXPECT_EQ(full.width, 1920);
+    EXPECT_EQ(full.height, 1080);
+    DisplayMode win = chooseDisplayMode("800x600", 1920, 1080);
+    EXPECT_FALSE(win.fullscreen);
+    EXPECT_EQ(win.width, 800);
+    EXPECT_EQ(win.height, 600);
+    for (const char* bad : {"", "800", "800x", "x600", "0x600", "800x600x2", "-1x5", "800X600"})
+        EXPECT_TRUE(chooseDisplayMode(bad, 1024, 768).fullscreen) << bad;
+}
+
+}  // namespace
+}  // namespace plat::sdl
