@@ -22,6 +22,8 @@ public:
         size_t start = pos_;
         while (pos_ < text_.size() && !IsBlankOrLineEnd(text_[pos_]) && text_[pos_] != ',') ++pos_;
         std::string item = text_.substr(start, pos_ - start);
+        // Blanks after a number lead to its separator.
+        while (pos_ < text_.size() && (text_[pos_] == ' ' || text_[pos_] == '\t')) ++pos_;
         if (pos_ < text_.size() && text_[pos_] == ',') ++pos_;
         return Parse(item);
     }

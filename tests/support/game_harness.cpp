@@ -9,7 +9,7 @@
 
 namespace fakes {
 
-GameHarness::GameHarness() {
+GameHarness::GameHarness(int screenWidthPx, int screenHeightPx) : sys(backend, screenWidthPx, screenHeightPx) {
     std::string pattern = (std::filesystem::temp_directory_path() / "corvane-XXXXXX").string();
     if (!mkdtemp(pattern.data())) throw std::runtime_error("cannot make a temporary folder");
     folder_ = pattern + "/";
@@ -37,6 +37,15 @@ logic& GameHarness::createAndShow() {
 void GameHarness::startGame() {
     game->StartNewGame();
     clearLog();
+}
+
+bool GameHarness::exitGame() {
+    try {
+        game->ExitPressed();
+    } catch (const plat::ProgramEnded&) {
+        return true;
+    }
+    return false;
 }
 
 void GameHarness::writeFile(const std::string& name, const std::string& content) const {

@@ -15,7 +15,7 @@ namespace fakes {
 
 class GameHarness {
 public:
-    GameHarness();
+    explicit GameHarness(int screenWidthPx = 1024, int screenHeightPx = 768);
     ~GameHarness();
     GameHarness(const GameHarness&) = delete;
     GameHarness& operator=(const GameHarness&) = delete;
@@ -34,6 +34,9 @@ public:
     std::string readFile(const std::string& name) const;  // empty when missing
     bool fileExists(const std::string& name) const;
 
+    // Runs the exit command; true when it ended the program.
+    bool exitGame();
+
     // The calls logged since the last clearLog(), and the sounds by file name.
     void clearLog();
     int count(const std::string& call) const;
@@ -46,7 +49,7 @@ public:
     FakeBlack& black() { return *windows.black; }
 
     plat::HeadlessBackend backend;
-    plat::System sys{backend, 1024, 768};
+    plat::System sys;
     CallLog log;
     FakeWindowFactory windows{sys, log};
     std::unique_ptr<Program> program;
