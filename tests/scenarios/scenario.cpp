@@ -38,7 +38,7 @@ std::vector<json> play(const std::string& text, const Folder& folder) {
     if (s.error) throw std::runtime_error("line " + std::to_string(s.error->line) + ": " + s.error->what);
     std::ostringstream out;
     {
-        script::Runner runner(folder.path().string() + "/", CORVANE_PICTURES, out);
+        script::Runner runner(folder.path().string(), CORVANE_PICTURES, out);
         runner.run(s.commands);
     }
     std::vector<json> lines;

@@ -55,7 +55,7 @@ int main(int argc, char** argv) {
     }
     const char* pictures = std::getenv("CORVANE_PICTURES");
     try {
-        script::Runner runner(folder + "/", pictures ? pictures : exeFolder(argv[0]) + "/pictures", std::cout);
+        script::Runner runner(folder, pictures ? pictures : exeFolder(argv[0]) + "/pictures", std::cout);
         runner.run(s.commands);
     } catch (const std::exception& e) {
         std::cerr << "corvane-script: " << e.what() << "\n";
