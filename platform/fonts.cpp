@@ -17,8 +17,19 @@ std::string substituteFamily(const std::string& name) {
     return "Liberation Sans";
 }
 
+namespace {
+// fontconfig is started on first use and shut down at exit.
+struct FontconfigSession {
+    bool started = FcInit() != 0;
+    ~FontconfigSession() {
+        if (started) FcFini();
+    }
+};
+}  // namespace
+
 std::string fontFile(const std::string& family, bool bold) {
-    if (!FcInit()) return "";
+    static FontconfigSession session;
+    if (!session.started) return "";
     FcPattern* pattern = FcPatternCreate();
     FcPatternAddString(pattern, FC_FAMILY, reinterpret_cast<const FcChar8*>(family.c_str()));
     FcPatternAddInteger(pattern, FC_WEIGHT, bold ? FC_WEIGHT_BOLD : FC_WEIGHT_REGULAR);
