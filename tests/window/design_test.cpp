@@ -32,7 +32,10 @@ TEST_P(Placement, WindowIs640By480PixelsCentred) {
 INSTANTIATE_TEST_SUITE_P(Screens, Placement,
                          ::testing::Values(Screen{640, 480, 0, 0}, Screen{800, 600, 1200, 900},
                                            Screen{1024, 768, 2880, 2160}, Screen{3840, 2160, 24000, 12600},
-                                           Screen{4096, 2304, 25920, 13680}));
+                                           Screen{4096, 2304, 25920, 13680}),
+                         [](const auto& info) {
+                             return std::to_string(info.param.width) + "x" + std::to_string(info.param.height);
+                         });
 
 class Design : public VisualTest {
 protected:
@@ -62,54 +65,9 @@ TEST_F(Design, PanelsAndPicturesStartHiddenWithTheirPlaces) {
     for (const char* name : {"center", "pause", "gameOver", "message", "message3", "topTen", "boxtemp1",
                              "EnterYourName", "cursorBig", "cursorSmall"})
         EXPECT_FALSE(ctl(name).visible()) << name;
-    EXPECT_EQ(ctl("pause").left(), 720);
     EXPECT_EQ(ctl("pause").width(), 3000);  // 200 pixels, from its picture
-    EXPECT_EQ(ctl("gameOver").left(), 735);
-    EXPECT_EQ(ctl("message3").top(), 375);
-    EXPECT_EQ(ctl("Label24").caption(), "Press \"P\" to pause.");
-    EXPECT_EQ(ctl("Label11").caption(), "CORVANE ver 2.0");
-    EXPECT_EQ(ctl("EnterYourName").caption(), " Enter your Name!");
-    EXPECT_EQ(ctl("EnterYourName").backColor(), (plat::Color{255, 255, 255}));
-    EXPECT_EQ(ctl("EnterYourName").foreColor(), (plat::Color{0, 0, 0}));
     for (const char* name : {"geysir0", "geysir1", "eldfell", "sheep", "waterf"})
         EXPECT_EQ(visual().backgroundImage(name).picture()->width, 297) << name;
-}
-
-TEST_F(Design, TopTenRowsHaveTheirTablePlacesAndFont) {
-    start();
-    EXPECT_EQ(visual().topName(0).left(), 255);
-    EXPECT_EQ(visual().topName(2).left(), 240);
-    EXPECT_EQ(visual().topScore(9).left(), 2730);
-    EXPECT_EQ(visual().startLevel(1).top(), 1590);
-    EXPECT_EQ(visual().topLevel(0).top(), 1155);
-    EXPECT_EQ(visual().topScore(9).top(), 4815);
-    EXPECT_EQ(visual().topScore(4).alignment(), plat::Align::Right);
-    plat::Font f = visual().topName(5).font();
-    EXPECT_EQ(f.name, "Courier New");
-    EXPECT_DOUBLE_EQ(f.size, 14.25);
-    EXPECT_TRUE(f.bold);
-    EXPECT_EQ(ctl("Label23").foreColor(), (plat::Color{0, 192, 0}));
-}
-
-TEST_F(Design, TimersStartOffWithTheirIntervals) {
-    start();
-    EXPECT_EQ(visual().CursorTimer().interval(), 1000);
-    EXPECT_EQ(visual().gameOverTimer().interval(), 2000);
-    EXPECT_FALSE(visual().CursorTimer().enabled());
-    EXPECT_FALSE(visual().gameOverTimer().enabled());
-}
-
-TEST_F(Design, PointersOfWindowBoardHighlightsAndTable) {
-    start();
-    EXPECT_EQ(visual().form().mousePointer(), plat::PointerCustom);
-    EXPECT_EQ(visual().form().mouseIcon()->hotX, 6);
-    EXPECT_EQ(visual().center().mouseIcon()->hotX, 15);
-    EXPECT_EQ(ctl("topTen").mousePointer(), plat::PointerCustom);
-    for (const char* name : {"start0", "options0", "info0", "scores0", "exit0", "help0"}) {
-        EXPECT_EQ(ctl(name).mousePointer(), plat::PointerCustom) << name;
-        EXPECT_EQ(ctl(name).mouseIcon()->hotY, 0) << name;
-    }
-    EXPECT_EQ(ctl("start").mousePointer(), plat::PointerDefault);
 }
 
 }  // namespace

@@ -122,16 +122,4 @@ TEST_F(Menu, TheBareExitHotSpotEndsTheProgramWithoutSaving) {
     EXPECT_TRUE(sounds().empty());
 }
 
-TEST_F(Menu, OtherBareHotSpotsIgnoreClicks) {
-    start();
-    for (const char* spot : {"start", "optionsTouch", "scores", "help"}) {
-        plat::Control& c = ctl(spot);
-        press(c, plat::LeftButton, c.screenRect().w - 1, c.screenRect().h - 1);
-    }
-    EXPECT_FALSE(visual().center().visible());
-    EXPECT_FALSE(visual().topTen().visible());
-    EXPECT_FALSE(visual().message().visible());
-    EXPECT_FALSE(windows.options->form().visible());
-}
-
 }  // namespace
