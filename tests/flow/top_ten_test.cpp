@@ -100,17 +100,6 @@ TEST_F(TopTen, ANameFinishedDuringGameOverIsKept) {
     EXPECT_FALSE(h.visual().EnterYourName().visible());
 }
 
-TEST_F(TopTen, CursorBlinksBetweenItsTwoShapes) {
-    ASSERT_TRUE(finish(300));
-    game().InputName();
-    game().CursorTimer();
-    EXPECT_FALSE(h.visual().cursorBig().visible());
-    EXPECT_TRUE(h.visual().cursorSmall().visible());
-    game().CursorTimer();
-    EXPECT_TRUE(h.visual().cursorBig().visible());
-    EXPECT_FALSE(h.visual().cursorSmall().visible());
-}
-
 TEST_F(TopTen, ShowingTheTableAloneStartsNoEntry) {
     ASSERT_TRUE(finish(300));
     game().ShowTopTen();

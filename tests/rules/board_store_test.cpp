@@ -73,16 +73,4 @@ TEST_F(BoardStore, ClearBoxesEmptiesTheBoardButNotRowOrColumnZero) {
     EXPECT_EQ(h.log, (fakes::CallLog{"ClearBoxes()"}));
 }
 
-TEST_F(BoardStore, SaveTempOverwritesWhateverLiesThere) {
-    LogicProbe::setBoard(game(), 2, 6, 2, 2, 2, 2);
-    LogicProbe::setTemp(game(), 2, 6, 1, 3, 3, 1);
-    h.clearLog();
-    game().SaveTemp();
-    EXPECT_EQ(LogicProbe::boardUp(game(), 2, 6), 1);
-    EXPECT_EQ(LogicProbe::boardDown(game(), 2, 6), 3);
-    EXPECT_EQ(LogicProbe::boardLeft(game(), 2, 6), 3);
-    EXPECT_EQ(LogicProbe::boardRight(game(), 2, 6), 1);
-    EXPECT_EQ(h.log, (fakes::CallLog{"SaveTemp(2,6)"}));
-}
-
 }  // namespace

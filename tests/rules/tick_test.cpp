@@ -34,9 +34,9 @@ TEST_F(Tick, NothingAtAllHappensWhileAPanelThePauseOrTheDialogIsVisible) {
     EXPECT_TRUE(h.log.empty());
     EXPECT_EQ(LogicProbe::state(game()), 1);
     EXPECT_EQ(h.visual().hiscore().caption(), "0");
-}
 
-TEST_F(Tick, TheGameOverPictureDoesNotStopTheTick) {
+    // The game-over picture does not stop it.
+    h.options().form().hide();
     h.visual().gameOver().setVisible(true);
     h.giveBlock(true, true, false, false);
     game().Timer();
