@@ -57,7 +57,11 @@ Mix_Chunk* SdlSound::chunk(const std::string& path) {
 void SdlSound::play(const std::string& path, int flags) {
     if (!open_) return;
     Mix_HaltChannel(kChannel);
-    if (Mix_Chunk* c = chunk(path)) Mix_PlayChannel(kChannel, c, (flags & SoundLoop) ? -1 : 0);
+    current_.clear();
+    Mix_Chunk* c = chunk(path);
+    if (c && Mix_PlayChannel(kChannel, c, (flags & SoundLoop) ? -1 : 0) == kChannel) current_ = path;
 }
+
+std::string SdlSound::playing() const { return open_ && Mix_Playing(kChannel) ? current_ : std::string(); }
 
 }  // namespace plat::sdl

@@ -21,11 +21,14 @@ public:
     bool available() const { return open_; }
     // Flags as the game passes them; SoundLoop repeats the sound until replaced.
     void play(const std::string& path, int flags);
+    // The file of the sound playing now ("" when silent).
+    std::string playing() const;
 
 private:
     Mix_Chunk* chunk(const std::string& path);
 
     bool open_ = false;
+    std::string current_;
     std::map<std::string, Mix_Chunk*> chunks_;  // nullptr for files that failed
 };
 
