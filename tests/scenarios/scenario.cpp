@@ -73,10 +73,14 @@ std::string waitTicks(int& at, int tick) {
 }
 
 std::string dropBlocks(const std::vector<Drop>& drops, int& lastShown, int& at) {
+    at = 0;
+    return dropBlocksFrom(1, drops, lastShown, at);
+}
+
+std::string dropBlocksFrom(int first, const std::vector<Drop>& drops, int& lastShown, int& at) {
     std::string s;
     for (const Drop& d : drops) s += block(d.up, d.down, d.left, d.right);
-    int shown = 1;
-    at = 0;
+    int shown = first;
     for (const Drop& d : drops) {
         s += waitTicks(at, shown);
         for (int c = 4; c > d.column; --c) s += "key Left\n";

@@ -54,6 +54,8 @@ inline Drop kind5(int column, int row) { return {false, false, true, true, colum
 // where none of them lights anything before the last one lands. Returns the
 // tick at which the last block shows; `at` is the tick the script stops at.
 std::string dropBlocks(const std::vector<Drop>& drops, int& lastShown, int& at);
+// The same from tick `first` on, the script standing at tick `at`.
+std::string dropBlocksFrom(int first, const std::vector<Drop>& drops, int& lastShown, int& at);
 // Waits from tick `at` to tick `tick` (level 1 pace).
 std::string waitTicks(int& at, int tick);
 
