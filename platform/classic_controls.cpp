@@ -1,4 +1,5 @@
 #include "classic_controls.h"
+#include "scroll_bar.h"
 
 #include <algorithm>
 #include <cmath>
@@ -85,12 +86,8 @@ void drawOptionButton(Painter& p, const Control& c, const Rect& r) {
 }
 
 void drawScrollBar(Painter& p, const Control& c, const Rect& r) {
-    // The same geometry the event loop uses for presses: square arrows at both
-    // ends and a thumb as wide as an arrow.
-    int a = std::min(r.h, r.w / 3);
-    int span = std::max(1, c.max() - c.min());
-    int track = r.w - 3 * a;
-    int thumbX = r.x + a + (track > 0 ? (c.position() - c.min()) * track / span : 0);
+    ScrollBarLayout parts = layOutScrollBar(c, r.x, r.w, r.h);
+    int a = parts.arrow, thumbX = parts.thumbX;
     for (int y = r.y; y < r.y + r.h; ++y)
         for (int x = r.x + a; x < r.x + r.w - a; ++x) p.pixel(x, y, (x + y) % 2 ? face : highlight);
     Rect left{r.x, r.y, a, r.h}, right{r.x + r.w - a, r.y, a, r.h}, thumb{thumbX, r.y, a, r.h};

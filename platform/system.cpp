@@ -4,6 +4,7 @@
 #include <climits>
 
 #include "focus.h"
+#include "scroll_bar.h"
 
 namespace plat {
 
@@ -231,10 +232,7 @@ namespace {
 // small step, the track beside the thumb by its large step.
 void pressScrollBar(Control& bar, int x) {
     Control::Rect r = bar.screenRect();
-    int arrow = std::min(r.h, r.w / 3);
-    int span = std::max(1, bar.max() - bar.min());
-    int track = r.w - 2 * arrow - arrow;  // thumb as wide as an arrow
-    int thumbX = r.x + arrow + (track > 0 ? (bar.position() - bar.min()) * track / span : 0);
+    auto [arrow, thumbX] = layOutScrollBar(bar, r.x, r.w, r.h);
     if (x < r.x + arrow)
         bar.setPosition(bar.position() - bar.smallChange());
     else if (x >= r.x + r.w - arrow)
@@ -243,6 +241,9 @@ void pressScrollBar(Control& bar, int x) {
         bar.setPosition(bar.position() - bar.largeChange());
     else if (x >= thumbX + arrow)
         bar.setPosition(bar.position() + bar.largeChange());
+}
+bool pressedTwice(const Control* c) {
+    return c && (c->kind() == ControlKind::ScrollBar || c->kind() == ControlKind::CommandButton);
 }
 }  // namespace
 
@@ -263,7 +264,9 @@ void System::dispatchMouse(const InputEvent& e) {
             if (hit.control) focusClicked(*hit.control);
             captured_ = hit;
             buttonHeld_ = true;
-            lastWasDblClick_ = e.type == InputEvent::Type::DblClick;
+            // Buttons and scroll bars take the second click of a double-click
+            // as one more press.
+            lastWasDblClick_ = e.type == InputEvent::Type::DblClick && !pressedTwice(hit.control);
             if (lastWasDblClick_) {
                 Handler& h = hit.control ? hit.control->onDblClick : hit.form->onDblClick;
                 if (h) h();

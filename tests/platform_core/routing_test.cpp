@@ -147,7 +147,25 @@ TEST_F(Routing, ScrollBarMovesByItsStepsAndStopsAtItsEnds) {
     EXPECT_EQ(bar.position(), 1);
     EXPECT_EQ(changes, 2);
     send(T::MouseDown, 100 + 150, 105);  // the track right of the thumb
+    send(T::MouseUp, 100 + 150, 105);
     EXPECT_EQ(bar.position(), 2);
+    send(T::MouseDown, 100 + 175, 105);  // a quick double-click on an arrow moves it twice
+    send(T::MouseUp, 100 + 175, 105);
+    send(T::DblClick, 100 + 175, 105);
+    send(T::MouseUp, 100 + 175, 105);
+    EXPECT_EQ(bar.position(), 4);
+}
+
+TEST_F(Routing, DoubleClickOnACommandButtonClicksItTwice) {
+    plat::Control& button = win.add(ControlKind::CommandButton, "ok");
+    button.setBounds(0, 0, 80 * 15, 30 * 15);
+    int clicks = 0;
+    button.onClick = [&] { ++clicks; };
+    send(T::MouseDown, 110, 110);
+    send(T::MouseUp, 110, 110);
+    send(T::DblClick, 110, 110);
+    send(T::MouseUp, 110, 110);
+    EXPECT_EQ(clicks, 2);
 }
 
 TEST_F(Routing, OptionButtonsOfOneContainerFormAGroup) {
