@@ -30,29 +30,27 @@ struct Routing : ::testing::Test {
         record(win, "win");
         win.show();
     }
-    void record(plat::Form& f, const std::string& name) {
-        f.onMouseDown = [this, name](int b, int, double x, double y) {
+    // Logs every mouse event of a window or a control under its name.
+    template <typename Target>
+    void logMouse(Target& t, const std::string& name) {
+        t.onMouseDown = [this, name](int b, int, double x, double y) {
             log.push_back(name + ".down" + std::to_string(b) + "@" + std::to_string(int(x)) + "," +
                           std::to_string(int(y)));
         };
-        f.onMouseUp = [this, name](int, int, double, double) { log.push_back(name + ".up"); };
-        f.onClick = [this, name] { log.push_back(name + ".click"); };
-        f.onDblClick = [this, name] { log.push_back(name + ".dbl"); };
-        f.onMouseMove = [this, name](int, int, double, double) { log.push_back(name + ".move"); };
+        t.onMouseUp = [this, name](int, int, double, double) { log.push_back(name + ".up"); };
+        t.onClick = [this, name] { log.push_back(name + ".click"); };
+        t.onDblClick = [this, name] { log.push_back(name + ".dbl"); };
+        t.onMouseMove = [this, name](int, int, double, double) { log.push_back(name + ".move"); };
+    }
+    void record(plat::Form& f, const std::string& name) {
+        logMouse(f, name);
         f.onKeyDown = [this, name](int k, int) { log.push_back(name + ".key" + std::to_string(k)); };
         f.onKeyPress = [this, name](int c) { log.push_back(name + ".char" + std::to_string(c)); };
     }
     plat::Control& box(const std::string& name, int x, int y, int w, int h, plat::Control* parent = nullptr) {
         plat::Control& c = win.add(ControlKind::PictureBox, name, parent);
         c.setBounds(x * 15, y * 15, w * 15, h * 15);
-        c.onMouseDown = [this, name](int b, int, double x, double y) {
-            log.push_back(name + ".down" + std::to_string(b) + "@" + std::to_string(int(x)) + "," +
-                          std::to_string(int(y)));
-        };
-        c.onMouseUp = [this, name](int, int, double, double) { log.push_back(name + ".up"); };
-        c.onClick = [this, name] { log.push_back(name + ".click"); };
-        c.onDblClick = [this, name] { log.push_back(name + ".dbl"); };
-        c.onMouseMove = [this, name](int, int, double, double) { log.push_back(name + ".move"); };
+        logMouse(c, name);
         return c;
     }
     void send(T type, int x, int y, int button = 1) {
