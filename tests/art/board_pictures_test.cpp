@@ -53,7 +53,7 @@ protected:
     static Canvas picture(const std::string& name) {
         auto loaded = arttest::loadBmp(dir_->file(name + ".bmp"));
         if (!loaded) {
-            ADD_FAILURE() << name << ": " << SDL_GetError();
+            ADD_FAILURE() << name << ": ";
             return Canvas(0, 0);
         }
         EXPECT_EQ(loaded->bitsPerPixel, 8) << name;

@@ -1,10 +1,11 @@
-// Reads 8-bit BMP files back the way the game does, through SDL_LoadBMP.
+// Reads 8-bit BMP files back the way the game does.
 #pragma once
 
 #include "canvas.h"
 
-#include <SDL.h>
 #include <gtest/gtest.h>
+
+#include "platform/picture.h"
 
 #include <cstdint>
 #include <filesystem>
@@ -22,23 +23,22 @@ struct Loaded {
     art::Canvas canvas{0, 0};
 };
 
-// The picture's colours, or nothing when SDL cannot read the file.
+inline std::vector<uint8_t> fileBytes(const std::string& path);
+inline uint32_t headerField(const std::vector<uint8_t>& bytes, size_t offset, int size);
+
+// The picture's colours as the game loads them, or nothing when it cannot.
 inline std::optional<Loaded> loadBmp(const std::string& path) {
-    SDL_Surface* s = SDL_LoadBMP(path.c_str());
-    if (!s) return std::nullopt;
-    Loaded out;
-    out.bitsPerPixel = s->format->BitsPerPixel;
-    out.canvas = art::Canvas(s->w, s->h);
-    SDL_Surface* rgb = SDL_ConvertSurfaceFormat(s, SDL_PIXELFORMAT_RGB888, 0);
-    SDL_FreeSurface(s);
-    if (!rgb) return std::nullopt;
-    SDL_LockSurface(rgb);
-    for (int y = 0; y < rgb->h; ++y) {
-        auto* row = reinterpret_cast<const uint32_t*>(static_cast<const uint8_t*>(rgb->pixels) + y * rgb->pitch);
-        for (int x = 0; x < rgb->w; ++x) out.canvas.set(x, y, art::hex(row[x] & 0xFFFFFF));
+    plat::PictureRef pic;
+    try {
+        pic = plat::loadBmp(path, "test");
+    } catch (const plat::PictureMissing&) {
+        return std::nullopt;
     }
-    SDL_UnlockSurface(rgb);
-    SDL_FreeSurface(rgb);
+    Loaded out;
+    out.bitsPerPixel = int(headerField(fileBytes(path), 28, 2));
+    out.canvas = art::Canvas(pic->width, pic->height);
+    for (int y = 0; y < pic->height; ++y)
+        for (int x = 0; x < pic->width; ++x) out.canvas.set(x, y, art::hex(pic->at(x, y) & 0xFFFFFF));
     return out;
 }
 

@@ -6,6 +6,8 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <string>
+#include <unistd.h>
 #include <filesystem>
 #include <vector>
 
@@ -39,7 +41,8 @@ protected:
     void SetUp() override {
         setenv("SDL_AUDIODRIVER", "dummy", 1);
         ASSERT_EQ(SDL_InitSubSystem(SDL_INIT_AUDIO), 0) << SDL_GetError();
-        dir = fs::temp_directory_path() / "corvane_sound_test";
+        // Tests run side by side: each process has a folder of its own.
+        dir = fs::temp_directory_path() / ("corvane_sound_test_" + std::to_string(getpid()));
         fs::create_directories(dir);
         writeWave(dir / "box.wav");
         writeWave(dir / "line.wav");
