@@ -15,7 +15,7 @@ public:
     std::optional<std::string> text() {
         SkipBlanks();
         if (pos_ >= text_.size()) return std::nullopt;
-        if (text_[pos_] != '"') return Raw();
+        if (text_[pos_] != '"') return Unquoted();
         size_t close = text_.find('"', pos_ + 1);
         if (close == std::string::npos) return std::nullopt;
         std::string item = text_.substr(pos_ + 1, close - pos_ - 1);
@@ -43,6 +43,14 @@ public:
     }
 
 private:
+    // A double quote inside an unquoted item could not be written back
+    // between quotes, so such an item is refused.
+    std::optional<std::string> Unquoted() {
+        std::string item = Raw();
+        if (item.find('"') != std::string::npos) return std::nullopt;
+        return item;
+    }
+
     void SkipBlanks() {
         while (pos_ < text_.size() && (text_[pos_] == ' ' || text_[pos_] == '\t' || IsLineEnd(text_[pos_]))) ++pos_;
     }

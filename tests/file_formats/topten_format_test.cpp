@@ -106,4 +106,11 @@ TEST(TopTenFormat, ItemsAfterTheCheckValueAreIgnored) {
     EXPECT_EQ(*read, DefaultTable());
 }
 
+TEST(TopTenFormat, AnUnquotedNameHoldingADoubleQuoteIsRefused) {
+    std::string text = formatTopTen(DefaultTable());
+    EXPECT_TRUE(parseTopTen("Oru" + text.substr(5)).has_value());
+    EXPECT_FALSE(parseTopTen("O\"ru" + text.substr(5)).has_value());
+    EXPECT_FALSE(parseTopTen("Oru\"\"" + text.substr(5)).has_value());
+}
+
 }  // namespace
