@@ -1,0 +1,127 @@
+// How long one frame takes: composing the whole screen of a real game
+// (played for a while on the headless backend, so the board holds landed
+// blocks, a falling block and the labels), and, when an X display is at
+// hand, composing it and showing it in an SDL window as corvane does.
+//
+//   corvane-bench-frame [Google Benchmark options]
+//
+// CORVANE_PICTURES names the pictures folder (default: the build's);
+// CORVANE_BENCH_SHOTS names a folder for a screenshot of each composed screen.
+#define SDL_MAIN_HANDLED
+#include <SDL.h>
+#include <benchmark/benchmark.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <memory>
+#include <stdexcept>
+#include <string>
+
+#include "platform/compositor.h"
+#include "platform/headless/headless_backend.h"
+#include "platform/sdl/sdl_video.h"
+#include "platform/system.h"
+#include "startup/main_sequence.h"
+
+namespace {
+
+std::string pictureFolder() {
+    const char* env = std::getenv("CORVANE_PICTURES");
+    return env ? env : CORVANE_BUILD_PICTURES;
+}
+
+// The whole game on the headless backend, its data files in a folder of its own.
+class Game {
+public:
+    Game(int w, int h) : sys_(backend_, w, h) {
+        char dir[] = "/tmp/corvane-bench.XXXXXX";
+        if (!mkdtemp(dir)) throw std::runtime_error("cannot make a temporary folder");
+        folder_ = dir;
+        startup_ = std::make_unique<StartupModule>(sys_, folder_ + "/", pictureFolder());
+        startup_->Main();
+        wait(2500);  // the title screen goes, the game window shows
+    }
+    ~Game() {
+        startup_.reset();
+        std::error_code ignored;
+        std::filesystem::remove_all(folder_, ignored);
+    }
+
+    void key(int code, int character = -1) {
+        sys_.post({plat::InputEvent::Type::KeyDown, code, 0, 0, 0});
+        if (character >= 0) sys_.post({plat::InputEvent::Type::Char, character, 0, 0, 0});
+        sys_.DoEvents();
+    }
+    void wait(int64_t ms) { sys_.runUntil(backend_.now() + ms); }
+
+    // Starts a game and plays it for a while: blocks pushed to both sides
+    // and dropped, so that a dozen land before the picture is taken.
+    void play() {
+        key('S', 's');
+        const int moves[] = {37, 37, 37, 39, 39, 39, 37, 39, 38, 37, 37, 39, 39, 38, 37, 39};
+        for (int m : moves) {
+            key(m);
+            for (int i = 0; i < 4; ++i) key(40);  // Down
+            wait(1500);
+        }
+        wait(300);
+    }
+
+    const plat::System& system() const { return sys_; }
+
+private:
+    plat::HeadlessBackend backend_;
+    plat::System sys_;
+    std::string folder_;
+    std::unique_ptr<StartupModule> startup_;
+};
+
+void composeFrame(benchmark::State& state, int w, int h, bool playing) {
+    Game game(w, h);
+    if (playing) game.play();
+    plat::Framebuffer fb;
+    for (auto _ : state) {
+        plat::compose(game.system(), fb);
+        benchmark::DoNotOptimize(fb.px.data());
+    }
+    std::string label = std::to_string(w) + "x" + std::to_string(h) + (playing ? " game" : " menu");
+    if (const char* shots = std::getenv("CORVANE_BENCH_SHOTS"))
+        plat::writeScreenshot(fb, std::string(shots) + "/" + std::to_string(w) + "x" + std::to_string(h) +
+                                      (playing ? "-game" : "-menu") + ".bmp");
+    state.SetLabel(label);
+}
+
+// Compose, upload and show in a real SDL window, as one present of corvane.
+void presentFrame(benchmark::State& state, int w, int h) {
+    Game game(w, h);
+    game.play();
+    plat::sdl::SdlVideo video({w, h, false}, pictureFolder() + "/icon.bmp");
+    plat::Framebuffer fb;
+    for (auto _ : state) {
+        plat::compose(game.system(), fb);
+        video.upload(fb);
+        video.show();
+        SDL_PumpEvents();
+    }
+    state.SetLabel(std::to_string(w) + "x" + std::to_string(h) + " game, " + SDL_GetCurrentVideoDriver());
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    SDL_SetMainReady();
+    benchmark::Initialize(&argc, argv);
+    benchmark::RegisterBenchmark("compose/menu/800x600", composeFrame, 800, 600, false)->Unit(benchmark::kMicrosecond);
+    benchmark::RegisterBenchmark("compose/game/800x600", composeFrame, 800, 600, true)->Unit(benchmark::kMicrosecond);
+    benchmark::RegisterBenchmark("compose/game/1024x768", composeFrame, 1024, 768, true)->Unit(benchmark::kMicrosecond);
+    bool video = SDL_Init(SDL_INIT_VIDEO) == 0;
+    if (video) {
+        benchmark::RegisterBenchmark("present/game/800x600", presentFrame, 800, 600)->Unit(benchmark::kMicrosecond);
+        benchmark::RegisterBenchmark("present/game/1024x768", presentFrame, 1024, 768)->Unit(benchmark::kMicrosecond);
+    }
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    if (video) SDL_Quit();
+    return 0;
+}
