@@ -68,7 +68,7 @@ public:
         wait(300);
     }
 
-    const plat::System& system() const { return sys_; }
+    plat::System& system() { return sys_; }
 
 private:
     plat::HeadlessBackend backend_;
@@ -92,19 +92,24 @@ void composeFrame(benchmark::State& state, int w, int h, bool playing) {
     state.SetLabel(label);
 }
 
-// Compose, upload and show in a real SDL window, as one present of corvane.
-void presentFrame(benchmark::State& state, int w, int h) {
+// One present of corvane in a real SDL window: the falling block moves a
+// column, the screen is composed and what changed is shown. With `whole`
+// the entire screen is sent, as after the window was uncovered.
+void presentFrame(benchmark::State& state, int w, int h, bool whole) {
     Game game(w, h);
     game.play();
     plat::sdl::SdlVideo video({w, h, false}, pictureFolder() + "/icon.bmp");
     plat::Framebuffer fb;
+    int step = 0;
     for (auto _ : state) {
-        plat::compose(game.system(), fb);
-        video.upload(fb);
-        video.show();
+        game.key(step++ % 2 ? 39 : 37);  // Right, Left
+        plat::Rect changed = game.system().takeDamage();
+        plat::compose(game.system(), fb, whole ? plat::Rect{0, 0, w, h} : changed);
+        video.show(fb, changed, whole);
         SDL_PumpEvents();
     }
-    state.SetLabel(std::to_string(w) + "x" + std::to_string(h) + " game, " + SDL_GetCurrentVideoDriver());
+    state.SetLabel(std::to_string(w) + "x" + std::to_string(h) + (whole ? " whole screen, " : " block moved, ") +
+                   SDL_GetCurrentVideoDriver());
 }
 
 }  // namespace
@@ -117,8 +122,13 @@ int main(int argc, char** argv) {
     benchmark::RegisterBenchmark("compose/game/1024x768", composeFrame, 1024, 768, true)->Unit(benchmark::kMicrosecond);
     bool video = SDL_Init(SDL_INIT_VIDEO) == 0;
     if (video) {
-        benchmark::RegisterBenchmark("present/game/800x600", presentFrame, 800, 600)->Unit(benchmark::kMicrosecond);
-        benchmark::RegisterBenchmark("present/game/1024x768", presentFrame, 1024, 768)->Unit(benchmark::kMicrosecond);
+        for (bool whole : {false, true}) {
+            const char* what = whole ? "present/whole/" : "present/move/";
+            benchmark::RegisterBenchmark((std::string(what) + "800x600").c_str(), presentFrame, 800, 600, whole)
+                ->Unit(benchmark::kMicrosecond);
+            benchmark::RegisterBenchmark((std::string(what) + "1024x768").c_str(), presentFrame, 1024, 768, whole)
+                ->Unit(benchmark::kMicrosecond);
+        }
     }
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

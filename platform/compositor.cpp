@@ -85,7 +85,14 @@ void compose(const System& sys, Framebuffer& fb) {
     fb.w = sys.screenWidthPx();
     fb.h = sys.screenHeightPx();
     fb.px.assign(size_t(fb.w) * fb.h, 0xFF000000u);
+    compose(sys, fb, Rect{0, 0, fb.w, fb.h});
+}
+
+void compose(const System& sys, Framebuffer& fb, const Rect& area) {
+    if (fb.w != sys.screenWidthPx() || fb.h != sys.screenHeightPx()) return compose(sys, fb);
     Painter p(fb);
+    Painter::Scope only(p, area);
+    p.fill(area, Color{0, 0, 0});
     for (const Form* f : sys.forms())
         if (f->visible()) drawForm(p, *f);
     if (const MessageBox* box = sys.openMessageBox())

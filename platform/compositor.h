@@ -13,6 +13,9 @@ namespace plat {
 
 // Redraws the screen into fb, sizing it to the system's screen.
 void compose(const System& sys, Framebuffer& fb);
+// Redraws only the part `area` of a screen composed before (all of it when
+// fb is not the screen's size).
+void compose(const System& sys, Framebuffer& fb, const Rect& area);
 
 // Writes the screen as a 24-bit BMP file; throws std::runtime_error on failure.
 void writeScreenshot(const Framebuffer& fb, const std::string& path);

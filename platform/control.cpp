@@ -12,32 +12,51 @@ Control::Control(Form& form, Control* parent, ControlKind kind, std::string name
     if (kind == ControlKind::Image || kind == ControlKind::Label) opaque_ = kind == ControlKind::Label;
 }
 
-void Control::changed() { form_.system().invalidate(); }
+void Control::damage() const {
+    if (shownOnScreen()) form_.system().damage(screenRect());
+}
 
-void Control::setLeft(double v) { left_ = v; changed(); }
-void Control::setTop(double v) { top_ = v; changed(); }
-void Control::setWidth(double v) { width_ = v; changed(); }
-void Control::setHeight(double v) { height_ = v; changed(); }
-void Control::move(double left, double top) { left_ = left; top_ = top; changed(); }
+// A change that shows: the control's place before and after it is redrawn.
+template <typename Change>
+void Control::change(Change&& apply) {
+    damage();
+    apply();
+    damage();
+}
+
+void Control::setLeft(double v) {
+    change([&] { left_ = v; });
+}
+void Control::setTop(double v) {
+    change([&] { top_ = v; });
+}
+void Control::setWidth(double v) {
+    change([&] { width_ = v; });
+}
+void Control::setHeight(double v) {
+    change([&] { height_ = v; });
+}
+void Control::move(double left, double top) {
+    change([&] { left_ = left; top_ = top; });
+}
 
 void Control::setBounds(double left, double top, double width, double height) {
-    left_ = left;
-    top_ = top;
-    width_ = width;
-    height_ = height;
-    changed();
+    change([&] {
+        left_ = left;
+        top_ = top;
+        width_ = width;
+        height_ = height;
+    });
 }
 
 void Control::setVisible(bool v) {
     if (visible_ == v) return;
-    visible_ = v;
-    changed();
+    change([&] { visible_ = v; });
 }
 
 void Control::setEnabled(bool v) {
     if (enabled_ == v) return;
-    enabled_ = v;
-    changed();
+    change([&] { enabled_ = v; });
 }
 
 bool Control::shownOnScreen() const {
@@ -54,26 +73,38 @@ bool Control::takesInput() const {
 
 void Control::setCaption(std::string text) {
     if (caption_ == text) return;
-    caption_ = std::move(text);
-    changed();
+    change([&] { caption_ = std::move(text); });
 }
 
 void Control::setPicture(PictureRef p) {
-    picture_ = std::move(p);
-    if (picture_ && (kind_ == ControlKind::Image || autoSize_)) {
-        const System& sys = form_.system();
-        width_ = double(picture_->width) * sys.twipsX();
-        height_ = double(picture_->height) * sys.twipsY();
-    }
-    changed();
+    change([&] {
+        picture_ = std::move(p);
+        if (picture_ && (kind_ == ControlKind::Image || autoSize_)) {
+            const System& sys = form_.system();
+            width_ = double(picture_->width) * sys.twipsX();
+            height_ = double(picture_->height) * sys.twipsY();
+        }
+    });
 }
 
-void Control::setBackColor(Color c) { backColor_ = c; changed(); }
-void Control::setForeColor(Color c) { foreColor_ = c; changed(); }
-void Control::setOpaque(bool v) { opaque_ = v; changed(); }
-void Control::setBorder(bool v) { border_ = v; changed(); }
-void Control::setAlignment(Align a) { alignment_ = a; changed(); }
-void Control::setFont(Font f) { font_ = std::move(f); changed(); }
+void Control::setBackColor(Color c) {
+    change([&] { backColor_ = c; });
+}
+void Control::setForeColor(Color c) {
+    change([&] { foreColor_ = c; });
+}
+void Control::setOpaque(bool v) {
+    change([&] { opaque_ = v; });
+}
+void Control::setBorder(bool v) {
+    change([&] { border_ = v; });
+}
+void Control::setAlignment(Align a) {
+    change([&] { alignment_ = a; });
+}
+void Control::setFont(Font f) {
+    change([&] { font_ = std::move(f); });
+}
 
 void Control::setMousePointer(int code) {
     if (mousePointer_ == code) return;
@@ -85,13 +116,10 @@ void Control::setValue(bool v) {
     if (v && kind_ == ControlKind::OptionButton) {
         const auto& siblings = parent_ ? parent_->children() : form_.children();
         for (Control* c : siblings)
-            if (c != this && c->kind_ == ControlKind::OptionButton && c->value_) {
-                c->value_ = false;
-            }
+            if (c != this && c->kind_ == ControlKind::OptionButton && c->value_) c->change([c] { c->value_ = false; });
     }
     bool was = value_;
-    value_ = v;
-    changed();
+    change([&] { value_ = v; });
     if (v && !was && onClick) onClick();
 }
 
@@ -99,15 +127,14 @@ void Control::setRange(int min, int max) {
     min_ = min;
     max_ = max;
     if (position_ < min_ || position_ > max_) setPosition(position_ < min_ ? min_ : max_);
-    changed();
+    damage();
 }
 
 void Control::setPosition(int v) {
     if (v < min_) v = min_;
     if (v > max_) v = max_;
     if (v == position_) return;
-    position_ = v;
-    changed();
+    change([&] { position_ = v; });
     if (onChange) onChange();
 }
 

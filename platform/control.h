@@ -127,7 +127,10 @@ public:
     Rect screenRect() const;
 
 private:
-    void changed();
+    // Marks the control's place on the screen for redrawing, when it shows.
+    void damage() const;
+    template <typename Change>
+    void change(Change&& apply);
 
     Form& form_;
     Control* parent_;

@@ -44,6 +44,32 @@ void System::formDestroyed(Form& f) {
     forgetFocus(f);
 }
 
+// ---- repainting ----
+
+void System::invalidate() {
+    ++version_;
+    damagedAll_ = true;
+}
+
+void System::damage(const Control::Rect& r) {
+    ++version_;
+    int x0 = std::max(r.x, 0), y0 = std::max(r.y, 0);
+    int x1 = std::min(r.x + r.w, screenW_), y1 = std::min(r.y + r.h, screenH_);
+    if (x1 <= x0 || y1 <= y0) return;
+    if (damaged_.w > 0) {
+        x0 = std::min(x0, damaged_.x), y0 = std::min(y0, damaged_.y);
+        x1 = std::max(x1, damaged_.x + damaged_.w), y1 = std::max(y1, damaged_.y + damaged_.h);
+    }
+    damaged_ = {x0, y0, x1 - x0, y1 - y0};
+}
+
+Control::Rect System::takeDamage() {
+    Control::Rect area = damagedAll_ ? Control::Rect{0, 0, screenW_, screenH_} : damaged_;
+    damaged_ = {};
+    damagedAll_ = false;
+    return area;
+}
+
 // ---- timers ----
 
 void System::addTimer(Timer& t) { timers_.push_back(&t); }

@@ -98,9 +98,13 @@ public:
     [[noreturn]] void end();
     bool ended() const { return ended_; }
 
-    // Repaint bookkeeping: bumped by every visible change.
-    void invalidate() { ++version_; }
+    // Repaint bookkeeping: the version goes up with every visible change;
+    // the damaged area is the part of the screen those changes touched.
+    void invalidate();                     // the whole screen
+    void damage(const Control::Rect& r);   // one rectangle of it
     uint64_t version() const { return version_; }
+    // The area damaged since the last call (w = 0: none), then none.
+    Control::Rect takeDamage();
 
     // Where a screen pixel lands: the control (or nullptr for the window).
     struct Hit {
@@ -133,6 +137,8 @@ private:
     int screenPointer_ = PointerDefault;
     bool ended_ = false;
     uint64_t version_ = 1;
+    Control::Rect damaged_{};
+    bool damagedAll_ = true;
 };
 
 }  // namespace plat

@@ -133,12 +133,13 @@ void SdlBackend::present(System& sys) {
     if (!changed && !exposed_) return;
     int64_t t = now();
     if (t - lastPresent_ < kPresentEveryMs) return;
+    Rect area{};
     if (changed) {
         shownVersion_ = sys.version();
-        compose(sys, fb_);
-        video_.upload(fb_);
+        area = sys.takeDamage();
+        compose(sys, fb_, area);
     }
-    video_.show();
+    video_.show(fb_, area, exposed_);
     lastPresent_ = t;
     exposed_ = false;
 }

@@ -15,6 +15,7 @@ void setIcon(SDL_Window* window, const std::string& path) {
     SDL_SetWindowIcon(window, icon);
     SDL_FreeSurface(icon);
 }
+
 }  // namespace
 
 SdlVideo::SdlVideo(const DisplayMode& mode, const std::string& iconPath) : mode_(mode) {
@@ -23,27 +24,16 @@ SdlVideo::SdlVideo(const DisplayMode& mode, const std::string& iconPath) : mode_
                                flags);
     if (!window_) fail("Cannot open the window");
     setIcon(window_, iconPath);
-    renderer_ = SDL_CreateRenderer(window_, -1, 0);  // no vsync: presents never wait
-    if (!renderer_) fail("Cannot draw into the window");
-    texture_ = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STREAMING, mode.width,
-                                 mode.height);
-    if (!texture_) fail("Cannot make the screen texture");
+    if (!SDL_GetWindowSurface(window_)) fail("Cannot draw into the window");
 }
 
 SdlVideo::~SdlVideo() {
-    if (texture_) SDL_DestroyTexture(texture_);
-    if (renderer_) SDL_DestroyRenderer(renderer_);
     if (window_) SDL_DestroyWindow(window_);
-}
-
-void SdlVideo::upload(const Framebuffer& fb) {
-    if (fb.w != mode_.width || fb.h != mode_.height) return;
-    SDL_UpdateTexture(texture_, nullptr, fb.px.data(), fb.w * 4);
 }
 
 SDL_Rect SdlVideo::destination() const {
     int ow = 0, oh = 0;
-    SDL_GetRendererOutputSize(renderer_, &ow, &oh);
+    SDL_GetWindowSize(window_, &ow, &oh);
     int scale = std::min(ow / mode_.width, oh / mode_.height);
     int w, h;
     if (scale >= 1) {
@@ -57,12 +47,30 @@ SDL_Rect SdlVideo::destination() const {
     return {(ow - w) / 2, (oh - h) / 2, w, h};
 }
 
-void SdlVideo::show() {
+void SdlVideo::show(const Framebuffer& fb, const Rect& changed, bool whole) {
+    if (fb.w != mode_.width || fb.h != mode_.height) return;
+    SDL_Surface* window = SDL_GetWindowSurface(window_);  // a new one after a resize
+    if (!window) return;
+    whole = whole || !shown_;
     SDL_Rect dst = destination();
-    SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 255);
-    SDL_RenderClear(renderer_);
-    SDL_RenderCopy(renderer_, texture_, nullptr, &dst);
-    SDL_RenderPresent(renderer_);
+    bool wholeMultiple = dst.w % fb.w == 0 && dst.h % fb.h == 0;
+    SDL_Rect part = whole || !wholeMultiple ? SDL_Rect{0, 0, fb.w, fb.h}
+                                            : SDL_Rect{changed.x, changed.y, changed.w, changed.h};
+    if (part.w <= 0 || part.h <= 0) return;
+    SDL_Surface* screen = SDL_CreateRGBSurfaceWithFormatFrom(const_cast<uint32_t*>(fb.px.data()), fb.w, fb.h, 32,
+                                                             fb.w * 4, SDL_PIXELFORMAT_ARGB8888);
+    if (!screen) return;
+    int sx = dst.w / fb.w, sy = dst.h / fb.h;
+    SDL_Rect to = wholeMultiple ? SDL_Rect{dst.x + part.x * sx, dst.y + part.y * sy, part.w * sx, part.h * sy} : dst;
+    if (whole) SDL_FillRect(window, nullptr, SDL_MapRGB(window->format, 0, 0, 0));
+    if (sx == 1 && sy == 1)
+        SDL_BlitSurface(screen, &part, window, &to);
+    else
+        SDL_BlitScaled(screen, &part, window, &to);
+    SDL_FreeSurface(screen);
+    SDL_Rect sent = whole ? SDL_Rect{0, 0, window->w, window->h} : to;
+    SDL_UpdateWindowSurfaceRects(window_, &sent, 1);
+    shown_ = true;
 }
 
 void SdlVideo::toScreen(int wx, int wy, int& sx, int& sy) const {

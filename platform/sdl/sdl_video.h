@@ -1,5 +1,6 @@
-// The one SDL window: the composed screen uploaded to a streaming texture and
-// shown scaled by whole multiples where it fits, centred on black.
+// The one SDL window: the composed screen copied into the window's own
+// surface, scaled by whole multiples where it fits and centred on black.
+// Only the part of the screen that changed is copied and sent to the display.
 #pragma once
 
 #include <SDL.h>
@@ -19,8 +20,9 @@ public:
     SdlVideo(const SdlVideo&) = delete;
     SdlVideo& operator=(const SdlVideo&) = delete;
 
-    void upload(const Framebuffer& fb);
-    void show();
+    // Shows the part `changed` of the screen, or all of it when `whole` (the
+    // window was uncovered or resized) or when it was never shown.
+    void show(const Framebuffer& fb, const Rect& changed, bool whole);
     // A window pixel in screen pixels (outside the screen it is clamped).
     void toScreen(int wx, int wy, int& sx, int& sy) const;
 
@@ -29,8 +31,7 @@ private:
 
     DisplayMode mode_;
     SDL_Window* window_ = nullptr;
-    SDL_Renderer* renderer_ = nullptr;
-    SDL_Texture* texture_ = nullptr;
+    bool shown_ = false;
 };
 
 }  // namespace plat::sdl
