@@ -74,8 +74,8 @@ TEST(TopTenFormat, ARunningSumPast32BitsIsRefusedEvenWhenTheTotalFits) {
     EXPECT_FALSE(topTenCheckValue(table).has_value());
     int64_t total = 0;
     for (int i = 0; i < 10; ++i)
-        total += (table[i].name.empty() ? 0 : static_cast<unsigned char>(table[i].name[0])) + i * table[i].end +
-                 table[i].score;
+        total += int64_t(table[i].name.empty() ? 0 : static_cast<unsigned char>(table[i].name[0])) +
+                 int64_t(i) * table[i].end + table[i].score;
     ASSERT_LT(total, std::numeric_limits<plat::Long>::max());
     EXPECT_FALSE(parseTopTen(TextWithCheck(table, total)).has_value());
 }
