@@ -7,8 +7,6 @@
 //
 // CORVANE_PICTURES names the pictures folder (default: the build's);
 // CORVANE_BENCH_SHOTS names a folder for a screenshot of each composed screen.
-#define SDL_MAIN_HANDLED
-#include <SDL.h>
 #include <benchmark/benchmark.h>
 #include <unistd.h>
 
@@ -106,21 +104,20 @@ void presentFrame(benchmark::State& state, int w, int h, bool whole) {
         plat::Rect changed = game.system().takeDamage();
         plat::compose(game.system(), fb, whole ? plat::Rect{0, 0, w, h} : changed);
         video.show(fb, changed, whole);
-        SDL_PumpEvents();
+        plat::sdl::pumpEvents();
     }
     state.SetLabel(std::to_string(w) + "x" + std::to_string(h) + (whole ? " whole screen, " : " block moved, ") +
-                   SDL_GetCurrentVideoDriver());
+                   plat::sdl::videoDriver());
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    SDL_SetMainReady();
     benchmark::Initialize(&argc, argv);
     benchmark::RegisterBenchmark("compose/menu/800x600", composeFrame, 800, 600, false)->Unit(benchmark::kMicrosecond);
     benchmark::RegisterBenchmark("compose/game/800x600", composeFrame, 800, 600, true)->Unit(benchmark::kMicrosecond);
     benchmark::RegisterBenchmark("compose/game/1024x768", composeFrame, 1024, 768, true)->Unit(benchmark::kMicrosecond);
-    bool video = SDL_Init(SDL_INIT_VIDEO) == 0;
+    bool video = plat::sdl::startVideo();
     if (video) {
         for (bool whole : {false, true}) {
             const char* what = whole ? "present/whole/" : "present/move/";
@@ -132,6 +129,6 @@ int main(int argc, char** argv) {
     }
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
-    if (video) SDL_Quit();
+    if (video) plat::sdl::stopVideo();
     return 0;
 }

@@ -79,4 +79,12 @@ void SdlVideo::toScreen(int wx, int wy, int& sx, int& sy) const {
     sy = std::clamp(int((long long)(wy - dst.y) * mode_.height / dst.h), 0, mode_.height - 1);
 }
 
+bool startVideo() { return SDL_Init(SDL_INIT_VIDEO) == 0; }
+void stopVideo() { SDL_Quit(); }
+void pumpEvents() { SDL_PumpEvents(); }
+std::string videoDriver() {
+    const char* name = SDL_GetCurrentVideoDriver();
+    return name ? name : "";
+}
+
 }  // namespace plat::sdl

@@ -34,4 +34,11 @@ private:
     bool shown_ = false;
 };
 
+// SDL's video for programs that show frames outside the game's own loop,
+// such as the frame benchmark.
+bool startVideo();  // false when no display can be opened
+void stopVideo();
+void pumpEvents();
+std::string videoDriver();
+
 }  // namespace plat::sdl

@@ -118,8 +118,8 @@ void waterDome(Canvas& c, double cx, double base, double rx, double ry) {
             col = mix(col, hex(0x2FA0C8), rim * 0.5);  // turquoise where the water is thin
             double ripple = fbm(x / 7.0, y / 3.0, 3, 91);
             col = shade(col, 0.9 + 0.2 * ripple);
-            double spec = std::pow(std::clamp(-0.5 * nx - 0.6 * ny + 0.62 * nz, 0.0, 1.0), 30);
-            col = mix(col, hex(0xFFFFFF), spec);
+            double sheen = std::pow(std::clamp(-0.5 * nx - 0.6 * ny + 0.62 * nz, 0.0, 1.0), 30);
+            col = mix(col, hex(0xFFFFFF), sheen);
             double foot = smoothstep(base, base - 5, y + 0.5);  // the dome rises out of the pool
             c.blend(x, y, col, std::clamp((1 - std::sqrt(d2)) * rx, 0.0, 1.0) * (0.4 + 0.6 * foot));
         }

@@ -135,9 +135,9 @@ void paintRelief(Canvas& c, int x, int y, const Mask& m, Rgb top, Rgb bottom, co
             const double nn = std::sqrt(nx * nx + ny * ny + nz * nz);
             nx /= nn, ny /= nn, nz /= nn;
             const double diff = std::max(0.0, (nx * lx + ny * ly + nz * lz) / ln);
-            const double spec = std::pow(std::max(0.0, nx * hx + ny * hy + nz * hz), relief.shininess);
+            const double sheen = std::pow(std::max(0.0, nx * hx + ny * hy + nz * hz), relief.shininess);
             Rgb col = shade(base, relief.ambient + relief.diffuse * diff);
-            col = mix(col, Rgb{255, 255, 255}, std::min(1.0, relief.specular * spec));
+            col = mix(col, Rgb{255, 255, 255}, std::min(1.0, relief.specular * sheen));
             c.blend(x + xx, y + yy, col, a / 255.0);
         }
     }

@@ -12,13 +12,13 @@ namespace {
 
 using Kind = Command::Kind;
 
-struct Spec {
+struct CommandForm {
     Kind kind;
     const char* usage;
 };
 
-const std::map<std::string, Spec>& commandTable() {
-    static const std::map<std::string, Spec> table = {
+const std::map<std::string, CommandForm>& commandTable() {
+    static const std::map<std::string, CommandForm> table = {
         {"screen", {Kind::Screen, "screen W H"}},   {"twips", {Kind::Twips, "twips X Y"}},
         {"start", {Kind::Start, "start"}},          {"wait", {Kind::Wait, "wait MS"}},
         {"key", {Kind::Key, "key NAME"}},           {"type", {Kind::Type, "type TEXT"}},
@@ -94,21 +94,21 @@ struct LineParser {
         }
         return true;
     }
-    bool run(const std::string& line, const Spec& spec) {
+    bool run(const std::string& line, const CommandForm& form) {
         switch (cmd.kind) {
             case Kind::Screen:
-                return count(2, 2, spec.usage) && number(1, 1, 100000, cmd.a, "the width") &&
+                return count(2, 2, form.usage) && number(1, 1, 100000, cmd.a, "the width") &&
                        number(2, 1, 100000, cmd.b, "the height");
             case Kind::Twips:
-                return count(2, 2, spec.usage) && number(1, 1, 1000, cmd.a, "X") && number(2, 1, 1000, cmd.b, "Y");
+                return count(2, 2, form.usage) && number(1, 1, 1000, cmd.a, "X") && number(2, 1, 1000, cmd.b, "Y");
             case Kind::Start:
             case Kind::Dump:
             case Kind::Grid:
-                return count(0, 0, spec.usage);
+                return count(0, 0, form.usage);
             case Kind::Wait:
-                return count(1, 1, spec.usage) && number(1, 0, 1000000000, cmd.a, "the time");
+                return count(1, 1, form.usage) && number(1, 0, 1000000000, cmd.a, "the time");
             case Kind::Key:
-                if (!count(1, 1, spec.usage)) return false;
+                if (!count(1, 1, form.usage)) return false;
                 if (!keyFromName(w[1])) return fail("unknown key \"" + w[1] + "\"");
                 cmd.text = w[1];
                 return true;
@@ -122,16 +122,16 @@ struct LineParser {
                 return true;
             }
             case Kind::Move:
-                return count(2, 2, spec.usage) && mouse(spec.usage);
+                return count(2, 2, form.usage) && mouse(form.usage);
             case Kind::Down:
             case Kind::Up:
             case Kind::Click:
             case Kind::DblClick:
-                return mouse(spec.usage);
+                return mouse(form.usage);
             case Kind::Rnd:
                 return rnd();
             case Kind::Answer:
-                if (!count(1, 1, spec.usage)) return false;
+                if (!count(1, 1, form.usage)) return false;
                 if (w[1] != "yes" && w[1] != "no" && w[1] != "ok")
                     return fail("the answer must be yes, no or ok, not \"" + w[1] + "\"");
                 cmd.text = w[1];

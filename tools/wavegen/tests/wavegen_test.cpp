@@ -33,7 +33,7 @@ std::vector<uint8_t> readBytes(const fs::path& p) {
 }
 
 struct Loaded {
-    SDL_AudioSpec spec{};
+    SDL_AudioSpec format{};
     std::vector<int16_t> samples;
 };
 
@@ -41,7 +41,7 @@ Loaded loadWav(const fs::path& p) {
     Loaded out;
     Uint8* buf = nullptr;
     Uint32 len = 0;
-    if (!SDL_LoadWAV(p.string().c_str(), &out.spec, &buf, &len)) {
+    if (!SDL_LoadWAV(p.string().c_str(), &out.format, &buf, &len)) {
         ADD_FAILURE() << "SDL cannot load " << p << ": " << SDL_GetError();
         return out;
     }
@@ -69,9 +69,9 @@ TEST(WaveFiles, LoadAsMono16BitPcmOfTheirLengths) {
     for (const auto& [name, range] : lengths) {
         SCOPED_TRACE(name);
         const Loaded w = loadWav(dir / name);
-        EXPECT_EQ(w.spec.format, AUDIO_S16LSB);
-        EXPECT_EQ(w.spec.channels, 1);
-        EXPECT_EQ(w.spec.freq, 22050);
+        EXPECT_EQ(w.format.format, AUDIO_S16LSB);
+        EXPECT_EQ(w.format.channels, 1);
+        EXPECT_EQ(w.format.freq, 22050);
         const double ms = 1000.0 * w.samples.size() / 22050.0;
         EXPECT_GE(ms, range.first);
         EXPECT_LE(ms, range.second);
