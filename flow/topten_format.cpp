@@ -30,12 +30,14 @@ public:
         std::optional<std::string> item = text();
         if (!item || item->empty()) return std::nullopt;
         size_t i = (*item)[0] == '-' ? 1 : 0;
-        if (i == item->size() || item->size() > 12) return std::nullopt;
+        if (i == item->size()) return std::nullopt;
         int64_t value = 0;
         for (; i < item->size(); ++i) {
             char ch = (*item)[i];
             if (ch < '0' || ch > '9') return std::nullopt;
             value = value * 10 + (ch - '0');
+            // Past any 32-bit value: leading zeros may make a number long.
+            if (value > int64_t(std::numeric_limits<plat::Long>::max()) + 1) return std::nullopt;
         }
         if ((*item)[0] == '-') value = -value;
         if (value < std::numeric_limits<T>::min() || value > std::numeric_limits<T>::max()) return std::nullopt;

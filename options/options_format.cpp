@@ -24,11 +24,12 @@ private:
 
     static std::optional<plat::Integer> Parse(const std::string& item) {
         size_t i = (!item.empty() && (item[0] == '-' || item[0] == '+')) ? 1 : 0;
-        if (i == item.size() || item.size() > 8) return std::nullopt;
+        if (i == item.size()) return std::nullopt;
         long value = 0;
         for (; i < item.size(); ++i) {
             if (item[i] < '0' || item[i] > '9') return std::nullopt;
             value = value * 10 + (item[i] - '0');
+            if (value > 32768) return std::nullopt;  // leading zeros may make an item long
         }
         if (item[0] == '-') value = -value;
         if (value < -32768 || value > 32767) return std::nullopt;

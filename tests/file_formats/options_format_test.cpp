@@ -33,3 +33,15 @@ TEST(OptionsFormat, ASignWithoutDigitsIsNotANumber) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(OptionsFormat, LeadingZerosDoNotMakeANumberTooLong) {
+    EXPECT_EQ(parseOptions("000000001\r\n0000000000007\r\n-0000000001\r\n+000000000000\r\n"),
+              (OptionValues{1, 7, -1, 0}));
+    EXPECT_EQ(parseOptions("1,1,0,-0000000032768"), (OptionValues{1, 1, 0, -32768}));
+    EXPECT_FALSE(parseOptions("1,1,0,000000032768").has_value());
+    EXPECT_FALSE(parseOptions("1,1,0,99999999999999999999").has_value());
+}
+
+}  // namespace

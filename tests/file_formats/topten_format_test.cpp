@@ -114,3 +114,24 @@ TEST(TopTenFormat, AnUnquotedNameHoldingADoubleQuoteIsRefused) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(TopTenFormat, LeadingZerosDoNotMakeANumberTooLong) {
+    std::string text = formatTopTen(DefaultTable());
+    // The last line, the check value 1835, with zeros in front of it.
+    size_t last = text.rfind("1835\r\n");
+    ASSERT_NE(last, std::string::npos);
+    std::optional<TopTenTable> read = parseTopTen(text.substr(0, last) + "0000000000001835\r\n");
+    ASSERT_TRUE(read.has_value());
+    EXPECT_EQ(*read, DefaultTable());
+    // A score of 100 written with many zeros still reads as 100.
+    std::string padded = text;
+    padded.replace(padded.find(",100\r\n"), 6, ",00000000000000000100\r\n");
+    ASSERT_TRUE(parseTopTen(padded).has_value());
+    EXPECT_EQ((*parseTopTen(padded))[0].score, 100);
+    // Long digit strings past 32 bits stay refused.
+    EXPECT_FALSE(parseTopTen(text.substr(0, last) + "99999999999999999999991835\r\n").has_value());
+}
+
+}  // namespace
