@@ -42,10 +42,8 @@ void logic::ShowTopTenRow(int i) {
     labels[2]->setCaption(plat::digits(iTopEndLevel[i]));
     labels[3]->setCaption(plat::digits(lTopScore[i]));
     plat::Color plain = visual_->EnterYourName().backColor();
-    for (plat::Control* label : labels) {
-        label->setForeColor(plain);
-        label->setOpaque(false);
-    }
+    for (plat::Control* label : labels) label->setForeColor(plain);
+    for (plat::Control* label : labels) label->setOpaque(false);
     labels[0]->setBorder(false);
     visual_->topTen().setVisible(true);
 }
@@ -77,10 +75,15 @@ void logic::LeaveEditMode() {
     visual_->CursorTimer().setEnabled(false);
 }
 
+// Block and underline take turns: the shown one is hidden first.
 void logic::CursorTimer() {
-    bool big = visual_->cursorBig().visible();
-    visual_->cursorBig().setVisible(!big);
-    visual_->cursorSmall().setVisible(big);
+    if (visual_->cursorBig().visible()) {
+        visual_->cursorBig().setVisible(false);
+        visual_->cursorSmall().setVisible(true);
+    } else {
+        visual_->cursorSmall().setVisible(false);
+        visual_->cursorBig().setVisible(true);
+    }
 }
 
 // The stored table keeps names between double quotes, one row a line, so a

@@ -59,6 +59,26 @@ TEST_F(TopTen, InputNameOpensTheEntryOnTheNewRow) {
     EXPECT_EQ(h.visual().topScore(0).caption(), "300");
 }
 
+TEST_F(TopTen, TheCursorTurnsFromBlockToUnderlineAndBack) {
+    ASSERT_TRUE(finish(300));
+    game().InputName();
+    plat::Control& big = h.visual().cursorBig();
+    plat::Control& small = h.visual().cursorSmall();
+    ASSERT_TRUE(big.visible());
+    ASSERT_FALSE(small.visible());
+    game().CursorTimer();
+    EXPECT_FALSE(big.visible());
+    EXPECT_TRUE(small.visible());
+    game().CursorTimer();
+    EXPECT_TRUE(big.visible());
+    EXPECT_FALSE(small.visible());
+    // The underline lies over the lowest quarter of the same cell.
+    EXPECT_EQ(small.left(), big.left());
+    EXPECT_EQ(small.width(), big.width());
+    EXPECT_EQ(small.height(), big.height() / 4);
+    EXPECT_EQ(small.top() + small.height(), big.top() + big.height());
+}
+
 TEST_F(TopTen, TheThirdCharacterEndsTheEntry) {
     ASSERT_TRUE(finish(300));
     game().InputName();
