@@ -46,8 +46,9 @@ void VisualWindow::designCenter() {
     center_->setEnabled(false);
     center_->setMouseIcon(program_.pictures.cursor("cursor_board", 15, 7));
 
-    addControl(ControlKind::Image, "box1", center_, 0, 0, 0, 0, 1).setVisible(false);
-    plat::Control& laserTemplate = addControl(ControlKind::Image, "laser", center_, 0, 0, 0, 0, 0);
+    // The grid's templates; new elements start as copies of them.
+    addControl(ControlKind::Image, "box1", center_, 15, 0, 1215, 975, 1).setVisible(false);
+    plat::Control& laserTemplate = addControl(ControlKind::Image, "laser", center_, 4425, 270, 60, 30, 0);
     laserTemplate.setPicture(picture("laserv"));
     laserTemplate.setVisible(false);
 

@@ -40,8 +40,35 @@ TEST_F(Grid, CellsAndLaserPiecesLieAtTheirTwipsPlaces) {
     }
 }
 
+TEST_F(Grid, TemplatesKeepTheirDesignAndNewElementsCopyThem) {
+    start();
+    plat::Control& cellTemplate = ctl("box1", 1);
+    EXPECT_EQ(cellTemplate.parent(), &visual().center());
+    EXPECT_FALSE(cellTemplate.visible());
+    EXPECT_FALSE(cellTemplate.picture());
+    EXPECT_EQ(cellTemplate.left(), 15);
+    EXPECT_EQ(cellTemplate.top(), 0);
+    EXPECT_EQ(cellTemplate.width(), 1215);
+    EXPECT_EQ(cellTemplate.height(), 975);
+    plat::Control& laserTemplate = ctl("laser", 0);
+    EXPECT_EQ(laserTemplate.parent(), &visual().center());
+    EXPECT_FALSE(laserTemplate.visible());
+    EXPECT_EQ(laserTemplate.picture()->name, "laserv");
+    EXPECT_EQ(laserTemplate.left(), 4425);
+    EXPECT_EQ(laserTemplate.top(), 270);
+    EXPECT_EQ(laserTemplate.width(), 60);
+    EXPECT_EQ(laserTemplate.height(), 30);
+    // A cell image that has never held a picture keeps its template's size.
+    EXPECT_EQ(ctl("box1", 33).width(), 1215);
+    EXPECT_EQ(ctl("box1", 33).height(), 975);
+    EXPECT_FALSE(ctl("box1", 33).picture());
+}
+
 TEST_F(Grid, NoTwoElementsOverlapAndAllLieInsideTheBoard) {
     start();
+    // Every cell image drawn, so that each has the size of its 20 x 20 picture.
+    for (plat::Integer y = 1; y <= 10; ++y)
+        for (plat::Integer x = 1; x <= 7; ++x) visual().PaintChange(y, x, 3, 3, 3, 3);
     std::vector<plat::Control::Rect> rects;
     for (const char* array : {"box1", "laser"})
         for (int k = 33; k <= 312; ++k) {
