@@ -50,6 +50,17 @@ private:
     fakes::CallLog& log_;
 };
 
+// The headless backend, counting the yields: every yield ends by presenting
+// the screen once.
+class CountingBackend : public plat::HeadlessBackend {
+public:
+    void present(plat::System& sys) override {
+        ++yields;
+        HeadlessBackend::present(sys);
+    }
+    int yields = 0;
+};
+
 struct Options {
     int sound = 1, startLevel = 1, control = 0, blockType = 0;
 };
@@ -129,7 +140,7 @@ protected:
     void queueProbe() { post(plat::InputEvent::Type::MouseMove, 0, -50, -50); }
     bool yielded() const { return !sys.inputPending(); }
 
-    plat::HeadlessBackend backend;
+    CountingBackend backend;
     plat::System sys{backend, 1024, 768};
     fakes::CallLog log;
     std::string folder = makeFolder();
