@@ -7,7 +7,7 @@
 #include "options/options_interface.h"
 #include "platform/control.h"
 #include "platform/form.h"
-#include "startup/program.h"
+#include "shared/program.h"
 
 class OptionsWindow : public OptionsInterface {
 public:

@@ -7,9 +7,12 @@
 #include <memory>
 #include <string>
 
+#include "options/options_interface.h"
 #include "platform/basic.h"
-#include "startup/program.h"
-#include "startup/window_factory.h"
+#include "shared/program.h"
+#include "shared/window_factory.h"
+#include "startup/black_interface.h"
+#include "window/visual_interface.h"
 
 class logic {
 public:

@@ -6,8 +6,8 @@
 #include "platform/control.h"
 #include "platform/form.h"
 #include "platform/timer.h"
+#include "shared/program.h"
 #include "startup/black_interface.h"
-#include "startup/program.h"
 
 class BlackWindow : public BlackInterface {
 public:

@@ -1,8 +1,8 @@
 // Builds the game's real windows for the game object, all on one program.
 #pragma once
 
-#include "startup/program.h"
-#include "startup/window_factory.h"
+#include "shared/program.h"
+#include "shared/window_factory.h"
 
 class GameWindowFactory : public WindowFactory {
 public:

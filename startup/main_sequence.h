@@ -6,8 +6,8 @@
 #include <string>
 
 #include "platform/system.h"
+#include "shared/program.h"
 #include "startup/game_window_factory.h"
-#include "startup/program.h"
 
 class logic;
 

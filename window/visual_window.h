@@ -10,7 +10,7 @@
 #include "platform/control.h"
 #include "platform/form.h"
 #include "platform/timer.h"
-#include "startup/program.h"
+#include "shared/program.h"
 #include "window/visual_interface.h"
 
 class VisualWindow : public VisualInterface {

@@ -12,7 +12,7 @@
 #include "platform/headless/headless_backend.h"
 #include "platform/system.h"
 #include "rules/logic.h"
-#include "startup/program.h"
+#include "shared/program.h"
 #include "tests/support/fake_windows.h"
 
 class DialogFactory : public fakes::FakeWindowFactory {

@@ -11,8 +11,8 @@
 
 #include "options/options_interface.h"
 #include "platform/system.h"
+#include "shared/window_factory.h"
 #include "startup/black_interface.h"
-#include "startup/window_factory.h"
 #include "window/visual_interface.h"
 
 namespace fakes {

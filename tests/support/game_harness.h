@@ -8,7 +8,7 @@
 
 #include "platform/headless/headless_backend.h"
 #include "rules/logic.h"
-#include "startup/program.h"
+#include "shared/program.h"
 #include "tests/support/fake_windows.h"
 
 namespace fakes {

@@ -17,7 +17,7 @@
 #include "platform/input.h"
 #include "platform/system.h"
 #include "rules/logic.h"
-#include "startup/program.h"
+#include "shared/program.h"
 #include "tests/support/fake_windows.h"
 #include "window/visual_window.h"
 

@@ -5,9 +5,9 @@
 
 #include <memory>
 
-#include "options/options_interface.h"
-#include "startup/black_interface.h"
-#include "window/visual_interface.h"
+class BlackInterface;
+class OptionsInterface;
+class VisualInterface;
 
 class WindowFactory {
 public:
