@@ -11,20 +11,20 @@ void logic::SaveTemp() {
 }
 
 void logic::Remove(Integer iY, Integer iX) {
-    iBoardUp[iY][iX] = 0;
-    iBoardDown[iY][iX] = 0;
-    iBoardLeft[iY][iX] = 0;
-    iBoardRight[iY][iX] = 0;
+    iBoardUp[iY][iX] = NoBlock;
+    iBoardDown[iY][iX] = NoBlock;
+    iBoardLeft[iY][iX] = NoBlock;
+    iBoardRight[iY][iX] = NoBlock;
     visual_->Remove(iY, iX);
 }
 
 void logic::ClearBoxes() {
     for (int row = 1; row <= 10; ++row)
         for (int col = 1; col <= 7; ++col) {
-            iBoardUp[row][col] = 0;
-            iBoardDown[row][col] = 0;
-            iBoardLeft[row][col] = 0;
-            iBoardRight[row][col] = 0;
+            iBoardUp[row][col] = NoBlock;
+            iBoardDown[row][col] = NoBlock;
+            iBoardLeft[row][col] = NoBlock;
+            iBoardRight[row][col] = NoBlock;
         }
     visual_->ClearBoxes();
 }

@@ -16,7 +16,7 @@ void logic::SearchStep() {
                 lit |= LightRun(iBoardRight, r, c, -1, 0, 2);
             }
         }
-    iState = 4;
+    iState = BurningPipes;
     if (!lit) Timer();
 }
 
@@ -26,8 +26,8 @@ bool logic::LightRun(Integer (&table)[11][8], Integer r, Integer c, int dr, int 
     Integer& first = table[r][c];
     Integer& second = table[r + dr][c + dc];
     Integer& third = table[r + 2 * dr][c + 2 * dc];
-    if (first == 3 && second == 3 && third == 3) {
-        first = 2;
+    if (first == PlainPipe && second == PlainPipe && third == PlainPipe) {
+        first = LitPipe;
         PlayWave("line.wav");
         PaintPosition(r, c);
         visual_->PaintLaserCorr(r, c, iNr);
@@ -35,7 +35,7 @@ bool logic::LightRun(Integer (&table)[11][8], Integer r, Integer c, int dr, int 
         LightPipe(table, Integer(r + 2 * dr), Integer(c + 2 * dc), iNr);
         return true;
     }
-    if (first == 2 && second == 2 && third == 3) {
+    if (first == LitPipe && second == LitPipe && third == PlainPipe) {
         LightPipe(table, Integer(r + 2 * dr), Integer(c + 2 * dc), iNr);
         return true;
     }
@@ -43,7 +43,7 @@ bool logic::LightRun(Integer (&table)[11][8], Integer r, Integer c, int dr, int 
 }
 
 void logic::LightPipe(Integer (&table)[11][8], Integer r, Integer c, Integer iNr) {
-    table[r][c] = 2;
+    table[r][c] = LitPipe;
     PaintPosition(r, c);
     visual_->PaintLaserCorr(r, c, iNr);
 }
@@ -57,7 +57,7 @@ void logic::BurnStep() {
     sys_.DoEvents();
     for (Integer r = 10; r >= 1; --r)
         for (Integer c = 1; c <= 7; ++c) burnt |= BurnPosition(r, c);
-    iState = 5;
+    iState = RemovingBlocks;
     if (!burnt) Timer();
 }
 
@@ -73,7 +73,7 @@ bool logic::BurnPosition(Integer r, Integer c) {
                      {iBoardLeft[r][c], 1, true},
                      {iBoardRight[r][c], 2, true}};
     for (Pipe& pipe : pipes)
-        if (pipe.state == 2) {
+        if (pipe.state == LitPipe) {
             BurnPipe(pipe.state, r, c, pipe.iNr, pipe.scoreFirst);
             burnt = true;
         }
@@ -82,7 +82,7 @@ bool logic::BurnPosition(Integer r, Integer c) {
 
 // The horizontal pipes repaint before they score, the vertical ones after.
 void logic::BurnPipe(Integer& state, Integer r, Integer c, Integer iNr, bool scoreFirst) {
-    state = 1;
+    state = NoPipe;
     if (scoreFirst) {
         lScore += 10;
         ShowScore();
@@ -98,7 +98,7 @@ void logic::BurnPipe(Integer& state, Integer r, Integer c, Integer iNr, bool sco
 void logic::RemoveStep() {
     bool removed = RemoveEmptyBlocks();
     FallingColumns();
-    iState = removed ? 3 : 1;
+    iState = removed ? SearchingRuns : NewBlockDue;
     Timer();
 }
 
@@ -106,7 +106,8 @@ bool logic::RemoveEmptyBlocks() {
     bool removed = false;
     for (Integer r = 10; r >= 1; --r)
         for (Integer c = 1; c <= 7; ++c) {
-            if (iBoardUp[r][c] != 1 || iBoardDown[r][c] != 1 || iBoardLeft[r][c] != 1 || iBoardRight[r][c] != 1)
+            if (iBoardUp[r][c] != NoPipe || iBoardDown[r][c] != NoPipe || iBoardLeft[r][c] != NoPipe ||
+                iBoardRight[r][c] != NoPipe)
                 continue;
             Remove(r, c);
             iBoxCount = Integer(iBoxCount + 1);
@@ -138,12 +139,12 @@ void logic::LevelStep() {
 void logic::FallingColumns() {
     for (Integer r = 1; r <= 9; ++r)
         for (Integer c = 1; c <= 7; ++c)
-            if (iBoardUp[r][c] == 0) DropInto(r, c);
+            if (iBoardUp[r][c] == NoBlock) DropInto(r, c);
 }
 
 void logic::DropInto(Integer r, Integer c) {
     for (Integer k = Integer(r + 1); k <= 10; ++k) {
-        if (iBoardUp[k][c] == 0) continue;
+        if (iBoardUp[k][c] == NoBlock) continue;
         iBoardUp[r][c] = iBoardUp[k][c];
         iBoardDown[r][c] = iBoardDown[k][c];
         iBoardLeft[r][c] = iBoardLeft[k][c];

@@ -9,6 +9,7 @@
 
 #include "options/options_interface.h"
 #include "platform/basic.h"
+#include "shared/game_codes.h"
 #include "shared/program.h"
 #include "shared/window_factory.h"
 #include "startup/black_interface.h"
@@ -131,7 +132,7 @@ private:
     Integer iBoardRight[11][8] = {};
     Integer iTempX = 0;
     Integer iTempY = 0;
-    Integer iState = 6;
+    Integer iState = NoGame;
     Integer iTempUp = 0;
     Integer iTempDown = 0;
     Integer iTempLeft = 0;

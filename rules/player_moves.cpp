@@ -14,7 +14,7 @@ void logic::RestartTick() {
 }
 
 void logic::RotateKeyPressed() {
-    if (iState != 2) return;
+    if (iState != BlockFalling) return;
     if (iPaused == 0)
         RotateTemp();
     else
@@ -22,31 +22,31 @@ void logic::RotateKeyPressed() {
 }
 
 void logic::LeftKeyPressed() {
-    if (iState != 2) return;
+    if (iState != BlockFalling) return;
     if (iPaused != 0) {
         EndPause();
         return;
     }
-    if (iTempX > 1 && iBoardUp[iTempY][iTempX - 1] == 0) {
+    if (iTempX > 1 && iBoardUp[iTempY][iTempX - 1] == NoBlock) {
         iTempX = Integer(iTempX - 1);
         visual_->MoveTemp(iTempY, iTempX);
     }
 }
 
 void logic::RightKeyPressed() {
-    if (iState != 2) return;
+    if (iState != BlockFalling) return;
     if (iPaused != 0) {
         EndPause();
         return;
     }
-    if (iTempX < 7 && iBoardUp[iTempY][iTempX + 1] == 0) {
+    if (iTempX < 7 && iBoardUp[iTempY][iTempX + 1] == NoBlock) {
         iTempX = Integer(iTempX + 1);
         visual_->MoveTemp(iTempY, iTempX);
     }
 }
 
 void logic::DownKeyPressed() {
-    if (iState != 2 || !bFalling) return;
+    if (iState != BlockFalling || !bFalling) return;
     if (iPaused != 0) {
         EndPause();
         return;
@@ -58,19 +58,19 @@ void logic::DownKeyPressed() {
 // Drops to the lowest empty row down to row 2; the step that follows
 // settles it. The pause is not looked at.
 void logic::DownMousePressed() {
-    if (iState != 2 || !bFalling) return;
+    if (iState != BlockFalling || !bFalling) return;
     Integer top = Integer(iTempY - 1);
     for (Integer row = top; row >= 2; --row)
-        if (iBoardUp[row][iTempX] == 0) iTempY = row;
+        if (iBoardUp[row][iTempX] == NoBlock) iTempY = row;
     Timer();
     RestartTick();
 }
 
 void logic::MouseToCol(Integer iX) {
-    if (iState != 2 || iX > 7 || iX < 1 || iX == iTempX || iPaused == -1) return;
+    if (iState != BlockFalling || iX > 7 || iX < 1 || iX == iTempX || iPaused == -1) return;
     int step = iX < iTempX ? -1 : 1;
     for (Integer c = Integer(iTempX + step); c != iX + step; c = Integer(c + step)) {
-        if (iBoardUp[iTempY][c] != 0) break;
+        if (iBoardUp[iTempY][c] != NoBlock) break;
         iTempX = c;
     }
     visual_->MoveTemp(iTempY, iTempX);

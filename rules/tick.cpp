@@ -20,11 +20,11 @@ bool logic::TickGuardHolds() {
 
 void logic::RunStep() {
     switch (iState) {
-        case 1: NewBlockStep(); break;
-        case 2: FallStep(); break;
-        case 3: SearchStep(); break;
-        case 4: BurnStep(); break;
-        case 5: RemoveStep(); break;
+        case NewBlockDue: NewBlockStep(); break;
+        case BlockFalling: FallStep(); break;
+        case SearchingRuns: SearchStep(); break;
+        case BurningPipes: BurnStep(); break;
+        case RemovingBlocks: RemoveStep(); break;
         default: break;  // no game, or a name pending
     }
 }
@@ -32,16 +32,17 @@ void logic::RunStep() {
 void logic::NewBlockStep() {
     iTempY = 10;
     iTempX = 4;
-    if (iBoardUp[10][4] != 0 || iBoardDown[10][4] != 0 || iBoardLeft[10][4] != 0 || iBoardRight[10][4] != 0) {
+    if (iBoardUp[10][4] != NoBlock || iBoardDown[10][4] != NoBlock || iBoardLeft[10][4] != NoBlock ||
+        iBoardRight[10][4] != NoBlock) {
         GameOver();
         return;
     }
     DrawNewBlock();
-    if (iBoardUp[9][4] != 0) {
+    if (iBoardUp[9][4] != NoBlock) {
         FixAtStart();
         return;
     }
-    iState = 2;
+    iState = BlockFalling;
     bFalling = true;
     visual_->PaintTemp(iTempY, iTempX, iTempUp, iTempDown, iTempLeft, iTempRight);
 }
@@ -54,7 +55,7 @@ void logic::DrawNewBlock() {
         present = 0;
         for (Integer* pipe : pipes) {
             bool on = sys_.Rnd() * 2 >= 1;
-            *pipe = on ? 3 : 1;
+            *pipe = on ? PlainPipe : NoPipe;
             present += on ? 1 : 0;
         }
     } while (present < 2);
@@ -62,7 +63,7 @@ void logic::DrawNewBlock() {
 
 // The square below the entry is taken: the block lands where it enters.
 void logic::FixAtStart() {
-    iState = 3;
+    iState = SearchingRuns;
     PlayWave("box.wav");
     sys_.DoEvents();
     visual_->PaintTemp(iTempY, iTempX, iTempUp, iTempDown, iTempLeft, iTempRight);
@@ -71,7 +72,7 @@ void logic::FixAtStart() {
 }
 
 void logic::GameOver() {
-    iState = 6;
+    iState = NoGame;
     ClearBoxes();
     SaveScore();
     visual_->Timer1().setEnabled(false);
@@ -83,7 +84,7 @@ void logic::GameOver() {
 
 void logic::FallStep() {
     if (Rests()) {
-        iState = 3;
+        iState = SearchingRuns;
         SaveTemp();
         visual_->RemoveTemp();
         Timer();
@@ -97,7 +98,7 @@ void logic::FallStep() {
     }
 }
 
-bool logic::Rests() const { return iTempY <= 1 || iBoardUp[iTempY - 1][iTempX] != 0; }
+bool logic::Rests() const { return iTempY <= 1 || iBoardUp[iTempY - 1][iTempX] != NoBlock; }
 
 void logic::HighScoreWork() {
     if (lScore > lHiScore) {
@@ -109,7 +110,7 @@ void logic::HighScoreWork() {
 void logic::ShowScore() { visual_->score().setCaption(plat::digits(lScore)); }
 
 void logic::PlayWave(const char* file) {
-    if (iSound == 1) program_.sndPlaySound(file, plat::SoundAsync | plat::SoundNoDefault);
+    if (iSound == 1) program_.sndPlaySound(file, SoundOnce);
 }
 
 int logic::FasterInterval(int ms) { return int(plat::roundHalfEven(double(ms) * 0.9)); }
