@@ -3,7 +3,7 @@
 #include "rules/logic.h"
 
 void logic::KeyPressed(Integer KeyAscii) {
-    if (iState == 7) {
+    if (iState == NamePending) {
         NameEntry(KeyAscii);
         return;
     }
@@ -28,9 +28,9 @@ void logic::KeyPressed(Integer KeyAscii) {
 // entry was on show leaves the prompt's own setting on, and Return during
 // that game must not end it.
 void logic::ReturnPressed() {
-    if (visual_->EnterYourName().visible() && iState == 7) {
+    if (visual_->EnterYourName().visible() && iState == NamePending) {
         LeaveEditMode();
-        iState = 6;
+        iState = NoGame;
     } else if (visual_->topTen().visible()) {
         visual_->topTen().setVisible(false);
     } else if (visual_->message().visible() || visual_->message3().visible()) {
@@ -47,7 +47,7 @@ void logic::StartNewGame() {
     ClearBoxes();
     visual_->ClearBugLasers();
     visual_->DisableGameOver();
-    iState = 1;
+    iState = NewBlockDue;
     plat::Timer& tick = visual_->Timer1();
     tick.setEnabled(true);
     iLevel = iStartLevel;

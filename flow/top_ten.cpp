@@ -17,12 +17,12 @@ void logic::SaveScore() {
     iTopEndLevel[i] = iLevel;
     lTopScore[i] = lScore;
     iEditRow = Integer(i);
-    iState = 7;
+    iState = NamePending;
 }
 
 void logic::InputName() {
     ShowTopTen();
-    if (iState != 7) return;
+    if (iState != NamePending) return;
     sTopName[iEditRow].clear();
     visual_->topName(iEditRow).setCaption("");
     GotoEditMode(iEditRow);
@@ -102,7 +102,7 @@ void logic::NameEntry(Integer KeyAscii) {
         name += char(static_cast<unsigned char>(KeyAscii));
     visual_->topName(iEditRow).setCaption(name);
     if (name.size() == 3) {
-        iState = 6;
+        iState = NoGame;
         LeaveEditMode();
         return;
     }
