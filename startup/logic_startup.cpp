@@ -5,7 +5,7 @@
 logic::logic(Program& program, WindowFactory& windows) : program_(program), sys_(program.sys) {
     bFalling = true;
     iPaused = 0;
-    iState = 6;
+    iState = NoGame;
 
     // The title window covers the whole screen, however wide it is.
     double screenHeight = sys_.screenHeightTwips();
