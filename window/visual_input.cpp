@@ -33,7 +33,8 @@ void VisualWindow::Form_KeyDown(int keyCode, int) {
         case plat::KeyRight: oLogic->RightKeyPressed(); break;
         case plat::KeyReturn: oLogic->ReturnPressed(); break;
         case plat::KeyEscape:
-            if (sys_.msgBox("Do you really want to quit Corvane", 276, "System message") == plat::AnswerYes)
+            if (sys_.msgBox("Do you really want to quit Corvane", YesNoCriticalDefaultNo, "System message") ==
+                plat::AnswerYes)
                 oLogic->ExitPressed();
             break;
         default: break;

@@ -59,7 +59,7 @@ void VisualWindow::hover(int spot) {
     plat::Control& lit = *highlights_[size_t(spot)];
     if (lit.visible()) return;
     lit.setVisible(true);
-    playSound("down.wav", 3);
+    playSound("down.wav", SoundOnce);
     for (plat::Control* other : highlights_)
         if (other != &lit) other->setVisible(false);
 }
@@ -101,7 +101,7 @@ void VisualWindow::toggleTextPanel(plat::Control& panel) {
     }
     panel.setVisible(true);
     sys_.DoEvents();
-    if (&panel == message3_) playSound("leavme.wav", 11);
+    if (&panel == message3_) playSound("leavme.wav", SoundLooping);
 }
 
 void VisualWindow::InfoClick() { toggleTextPanel(*message3_); }

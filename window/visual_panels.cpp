@@ -13,7 +13,7 @@ void VisualWindow::MessageOff() {
     message_->setVisible(false);
     message3_->setVisible(false);
     sys_.DoEvents();
-    playSound("off.wav", 3);
+    playSound("off.wav", SoundOnce);
 }
 
 void VisualWindow::EnableGameOver() {
