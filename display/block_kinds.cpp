@@ -3,13 +3,18 @@
 #include <array>
 #include <cctype>
 
+#include "shared/game_codes.h"
+
 namespace board {
 
 namespace {
 
+// Pipe states, short for the tables: plain, lit, none.
+constexpr Integer P = PlainPipe, L = LitPipe, N = NoPipe;
+
 constexpr std::array<Pipes, 11> kKinds{{
-    {3, 1, 1, 3}, {1, 3, 1, 3}, {1, 3, 3, 1}, {3, 1, 3, 1}, {1, 1, 3, 3}, {3, 3, 1, 1},
-    {3, 3, 1, 3}, {1, 3, 3, 3}, {3, 3, 3, 1}, {3, 1, 3, 3}, {3, 3, 3, 3},
+    {P, N, N, P}, {N, P, N, P}, {N, P, P, N}, {P, N, P, N}, {N, N, P, P}, {P, P, N, N},
+    {P, P, N, P}, {N, P, P, P}, {P, P, P, N}, {P, N, P, P}, {P, P, P, P},
 }};
 
 struct CellRow {
@@ -20,14 +25,14 @@ struct CellRow {
 
 // Tried in this order; the first row matching both states wins.
 constexpr std::array<CellRow, 8> kCells{{
-    {3, 3, "hv", "HVB"},
-    {3, 1, "H", "HB"},
-    {1, 3, "V", "VB"},
-    {2, 2, "h0v0", "H0V0B"},
-    {1, 2, "v0", "V0B"},
-    {2, 1, "H0", "H0B"},
-    {3, 2, "hv0", "HV0B"},
-    {2, 3, "h0v", "H0VB"},
+    {P, P, "hv", "HVB"},
+    {P, N, "H", "HB"},
+    {N, P, "V", "VB"},
+    {L, L, "h0v0", "H0V0B"},
+    {N, L, "v0", "V0B"},
+    {L, N, "H0", "H0B"},
+    {P, L, "hv0", "HV0B"},
+    {L, P, "h0v", "H0VB"},
 }};
 
 }  // namespace

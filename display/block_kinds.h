@@ -13,7 +13,7 @@ struct Pipes {
     Integer up, down, left, right;
 };
 
-// Pipe states of kind 1..11 (3 = pipe, 1 = none).
+// Pipe states of kind 1..11 (PlainPipe or NoPipe).
 Pipes kindPipes(int kind);
 
 // The kind whose states equal these exactly, 0 when none does.
