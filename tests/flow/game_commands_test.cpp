@@ -64,7 +64,7 @@ TEST_F(Commands, StartingAGameSetsLevelScoreBoardAndSpeed) {
         EXPECT_EQ(h.visual().level().caption(), std::to_string(level));
         EXPECT_EQ(LogicProbe::gameStartLevel(game()), level);
     }
-    EXPECT_EQ(LogicProbe::state(game()), 1);
+    EXPECT_EQ(LogicProbe::state(game()), NewBlockDue);
     EXPECT_EQ(h.visual().score().caption(), "0");
     EXPECT_TRUE(h.visual().Timer1().enabled());
     EXPECT_TRUE(h.visual().center().visible());
@@ -100,11 +100,11 @@ TEST_F(Commands, ReturnDuringGameOverOpensTheTableWithTheNameEntry) {
     EXPECT_TRUE(h.visual().EnterYourName().visible());
     // The character of the same Return leaves the empty name as it is.
     game().KeyPressed(13);
-    EXPECT_EQ(LogicProbe::state(game()), 7);
+    EXPECT_EQ(LogicProbe::state(game()), NamePending);
 
     // Return ends the entry and keeps the table; a second one hides it.
     game().ReturnPressed();
-    EXPECT_EQ(LogicProbe::state(game()), 6);
+    EXPECT_EQ(LogicProbe::state(game()), NoGame);
     EXPECT_FALSE(h.visual().EnterYourName().visible());
     EXPECT_TRUE(h.visual().topTen().visible());
     game().ReturnPressed();
@@ -120,11 +120,11 @@ TEST_F(Commands, ReturnNeverEndsAGameStartedDuringTheNameEntry) {
     h.visual().topTen().setVisible(false);
     h.startGame();
     game().ReturnPressed();
-    EXPECT_EQ(LogicProbe::state(game()), 1);
+    EXPECT_EQ(LogicProbe::state(game()), NewBlockDue);
     EXPECT_EQ(LogicProbe::topName(game(), 0), "A");
     h.giveBlock(true, true, false, false);
     game().Timer();
-    EXPECT_EQ(LogicProbe::state(game()), 2);
+    EXPECT_EQ(LogicProbe::state(game()), BlockFalling);
 }
 
 TEST_F(Commands, ExitWritesTheTableWithoutTheRunningGameAndEnds) {

@@ -21,7 +21,7 @@ TEST(Startup, WindowsComeUpInOrderBehindAFullScreenTitle) {
     EXPECT_TRUE(h.black().Timer1().enabled());
     EXPECT_FALSE(h.visual().form().visible());
     EXPECT_FALSE(h.options().form().visible());
-    EXPECT_EQ(LogicProbe::state(game), 6);
+    EXPECT_EQ(LogicProbe::state(game), NoGame);
     EXPECT_TRUE(LogicProbe::falling(game));
     EXPECT_EQ(LogicProbe::paused(game), 0);
 }
@@ -47,7 +47,7 @@ TEST(Startup, AfterTwoSecondsTheGameWindowTakesOver) {
     EXPECT_FALSE(h.visual().Timer1().enabled());
     EXPECT_EQ(h.log, (fakes::CallLog{"ClearBoxes()"}));
     EXPECT_EQ(h.visual().hiscore().caption(), "0");
-    EXPECT_EQ(LogicProbe::state(*h.game), 6);
+    EXPECT_EQ(LogicProbe::state(*h.game), NoGame);
 }
 
 }  // namespace

@@ -11,11 +11,11 @@ struct TopTen : ::testing::Test {
     logic& game() { return *h.game; }
     // Ends a game with this score; true when it earned a row.
     bool finish(plat::Long score, plat::Integer level = 3) {
-        LogicProbe::setState(game(), 6);
+        LogicProbe::setState(game(), NoGame);
         LogicProbe::setScore(game(), score);
         LogicProbe::setLevel(game(), level);
         game().SaveScore();
-        return LogicProbe::state(game()) == 7;
+        return LogicProbe::state(game()) == NamePending;
     }
     void type(std::initializer_list<int> codes) {
         for (int code : codes) game().KeyPressed(plat::Integer(code));
@@ -87,7 +87,7 @@ TEST_F(TopTen, TheThirdCharacterEndsTheEntry) {
     type({233});  // an 8-bit letter
     EXPECT_EQ(name(0), "aB\xe9");
     EXPECT_EQ(h.visual().topName(0).caption(), "aB\xe9");
-    EXPECT_EQ(LogicProbe::state(game()), 6);
+    EXPECT_EQ(LogicProbe::state(game()), NoGame);
     EXPECT_FALSE(h.visual().EnterYourName().visible());
     EXPECT_FALSE(h.visual().CursorTimer().enabled());
     EXPECT_FALSE(h.visual().topName(0).border());
@@ -101,7 +101,7 @@ TEST_F(TopTen, BackspaceErasesTheWholeName) {
     EXPECT_EQ(h.visual().cursorSmall().left(), h.visual().topName(0).left());
     type({8, 13});
     EXPECT_EQ(name(0), "");
-    EXPECT_EQ(LogicProbe::state(game()), 7);
+    EXPECT_EQ(LogicProbe::state(game()), NamePending);
 }
 
 TEST_F(TopTen, QuotesAndControlCharactersAreRefused) {
@@ -109,7 +109,7 @@ TEST_F(TopTen, QuotesAndControlCharactersAreRefused) {
     game().InputName();
     type({'"', 10, 0, 9, 27, 127, -5, 300, ',', ' '});
     EXPECT_EQ(name(0), ", ");
-    EXPECT_EQ(LogicProbe::state(game()), 7);
+    EXPECT_EQ(LogicProbe::state(game()), NamePending);
 }
 
 TEST_F(TopTen, ANameFinishedDuringGameOverIsKept) {
@@ -128,7 +128,7 @@ TEST_F(TopTen, ShowingTheTableAloneStartsNoEntry) {
     type({'Z'});
     EXPECT_EQ(h.visual().topName(0).caption(), "Z");
     game().ReturnPressed();  // no prompt shown: only hides the table
-    EXPECT_EQ(LogicProbe::state(game()), 7);
+    EXPECT_EQ(LogicProbe::state(game()), NamePending);
 }
 
 }  // namespace

@@ -52,7 +52,7 @@ TEST_F(YieldPoints, GameOverYieldsAfterClearingTheLasersAndBeforeThePicture) {
     game().Timer();
     ASSERT_TRUE(yielded);
     EXPECT_EQ(seen, (fakes::CallLog{"ClearBoxes()", "ClearBugLasers()"}));
-    EXPECT_EQ(state, 6);
+    EXPECT_EQ(state, NoGame);
     EXPECT_FALSE(timerOn);
     EXPECT_TRUE(centerOn);
     EXPECT_FALSE(pictureShown);
@@ -61,7 +61,7 @@ TEST_F(YieldPoints, GameOverYieldsAfterClearingTheLasersAndBeforeThePicture) {
 }
 
 TEST_F(YieldPoints, ABlockFixedAtTheEntryYieldsAfterItsSoundAndBeforeItIsDrawn) {
-    LogicProbe::setState(game(), 1);
+    LogicProbe::setState(game(), NewBlockDue);
     LogicProbe::setBoard(game(), 9, 4, 3, 1, 1, 1);
     h.giveBlock(true, false, true, false);
     fakes::CallLog seen;
@@ -76,14 +76,14 @@ TEST_F(YieldPoints, ABlockFixedAtTheEntryYieldsAfterItsSoundAndBeforeItIsDrawn) 
     ASSERT_TRUE(yielded);
     EXPECT_TRUE(seen.empty());
     EXPECT_EQ(sounds, 1u);
-    EXPECT_EQ(state, 3);
+    EXPECT_EQ(state, SearchingRuns);
     EXPECT_EQ(h.log, (fakes::CallLog{"PaintTemp(10,4,3,1,3,1)", "SaveTemp(10,4)", "RemoveTemp()"}));
 }
 
 TEST_F(YieldPoints, TheLevelStepYieldsAfterTheNewBackgroundAndBeforeLabelAndSpeed) {
     LogicProbe::setBoxCount(game(), 29);
     LogicProbe::setBoard(game(), 1, 1, 1, 1, 1, 1);
-    LogicProbe::setState(game(), 5);
+    LogicProbe::setState(game(), RemovingBlocks);
     h.giveBlock(true, true, false, false);  // the block after the removal
     std::string background, label, score;
     int interval = 0;
@@ -112,20 +112,20 @@ TEST_F(YieldPoints, TheLevelStepYieldsAfterTheNewBackgroundAndBeforeLabelAndSpee
 
 TEST_F(YieldPoints, BurningYieldsBeforeItBurnsAnything) {
     LogicProbe::setBoard(game(), 1, 1, 2, 1, 1, 1);
-    LogicProbe::setState(game(), 4);
+    LogicProbe::setState(game(), BurningPipes);
     plat::Integer up = 0;
     atNextYield([&] { up = LogicProbe::boardUp(game(), 1, 1); });
     game().Timer();
     ASSERT_TRUE(yielded);
-    EXPECT_EQ(up, 2);
-    EXPECT_EQ(LogicProbe::boardUp(game(), 1, 1), 1);
+    EXPECT_EQ(up, LitPipe);
+    EXPECT_EQ(LogicProbe::boardUp(game(), 1, 1), NoPipe);
 }
 
 TEST_F(YieldPoints, TheNameEntryYieldsWithTheCursorPlacedButNotYetShown) {
-    LogicProbe::setState(game(), 6);
+    LogicProbe::setState(game(), NoGame);
     LogicProbe::setScore(game(), 500);
     game().SaveScore();
-    ASSERT_EQ(LogicProbe::state(game()), 7);
+    ASSERT_EQ(LogicProbe::state(game()), NamePending);
     bool promptShown = false, timerOn = false, cursorShown = true;
     double cursorLeft = -1;
     atNextYield([&] {

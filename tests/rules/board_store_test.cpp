@@ -25,10 +25,10 @@ TEST_F(BoardStore, QuarterTurnsMovePipesClockwiseAndFourRestoreTheBlock) {
 
     LogicProbe::setTemp(game(), 7, 2, 3, 1, 3, 1);  // upper and left
     game().RotateTemp();
-    EXPECT_EQ(LogicProbe::tempUp(game()), 3);
-    EXPECT_EQ(LogicProbe::tempRight(game()), 3);
-    EXPECT_EQ(LogicProbe::tempLeft(game()), 1);
-    EXPECT_EQ(LogicProbe::tempDown(game()), 1);
+    EXPECT_EQ(LogicProbe::tempUp(game()), PlainPipe);
+    EXPECT_EQ(LogicProbe::tempRight(game()), PlainPipe);
+    EXPECT_EQ(LogicProbe::tempLeft(game()), NoPipe);
+    EXPECT_EQ(LogicProbe::tempDown(game()), NoPipe);
 
     LogicProbe::setTemp(game(), 7, 2, 3, 1, 3, 3);
     for (int i = 0; i < 4; ++i) game().RotateTemp();
@@ -54,8 +54,8 @@ TEST_F(BoardStore, RemoveEmptiesThePositionAndHidesItEvenWhenEmpty) {
     h.clearLog();
     game().Remove(3, 5);
     game().Remove(3, 5);
-    EXPECT_EQ(LogicProbe::boardUp(game(), 3, 5), 0);
-    EXPECT_EQ(LogicProbe::boardLeft(game(), 3, 5), 0);
+    EXPECT_EQ(LogicProbe::boardUp(game(), 3, 5), NoBlock);
+    EXPECT_EQ(LogicProbe::boardLeft(game(), 3, 5), NoBlock);
     EXPECT_EQ(h.log, (fakes::CallLog{"Remove(3,5)", "Remove(3,5)"}));
 }
 
@@ -66,10 +66,10 @@ TEST_F(BoardStore, ClearBoxesEmptiesTheBoardButNotRowOrColumnZero) {
     LogicProbe::setBoard(game(), 1, 1, 2, 1, 1, 3);
     h.clearLog();
     game().ClearBoxes();
-    EXPECT_EQ(LogicProbe::boardUp(game(), 10, 7), 0);
-    EXPECT_EQ(LogicProbe::boardRight(game(), 1, 1), 0);
-    EXPECT_EQ(LogicProbe::boardUp(game(), 0, 3), 3);
-    EXPECT_EQ(LogicProbe::boardDown(game(), 4, 0), 3);
+    EXPECT_EQ(LogicProbe::boardUp(game(), 10, 7), NoBlock);
+    EXPECT_EQ(LogicProbe::boardRight(game(), 1, 1), NoBlock);
+    EXPECT_EQ(LogicProbe::boardUp(game(), 0, 3), PlainPipe);
+    EXPECT_EQ(LogicProbe::boardDown(game(), 4, 0), PlainPipe);
     EXPECT_EQ(h.log, (fakes::CallLog{"ClearBoxes()"}));
 }
 

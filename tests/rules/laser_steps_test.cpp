@@ -28,16 +28,16 @@ struct Lasers : ::testing::Test {
 
 TEST_F(Lasers, ThreeUpperPipesLightTogetherAndBurnForThirtyPoints) {
     for (int col = 1; col <= 3; ++col) put(1, col, 3, 1, 1, 1);
-    step(3);
+    step(SearchingRuns);
     EXPECT_EQ(h.log, (Calls{"PaintChange(1,1,2,1,1,1)", "PaintLaserCorr(1,1,3)", "PaintChange(1,2,2,1,1,1)",
                             "PaintLaserCorr(1,2,3)", "PaintChange(1,3,2,1,1,1)", "PaintLaserCorr(1,3,3)"}));
     EXPECT_EQ(h.sounds(), (Sounds{"line.wav/3"}));
-    EXPECT_EQ(LogicProbe::state(game()), 4);
+    EXPECT_EQ(LogicProbe::state(game()), BurningPipes);
 
     h.clearLog();
     game().Timer();
     EXPECT_EQ(LogicProbe::score(game()), 30);
-    EXPECT_EQ(LogicProbe::state(game()), 5);
+    EXPECT_EQ(LogicProbe::state(game()), RemovingBlocks);
     EXPECT_EQ(h.count("ClearLaserCorr(1,2,3)"), 1);
     // Upper pipes repaint before they score.
     EXPECT_EQ(h.visual().scoreAtCall, (Calls{"0", "0", "10", "10", "20", "20"}));
@@ -59,8 +59,8 @@ TEST_F(Lasers, AWholeRowLightsInOneSearchWithOneSound) {
     for (int row = 1; row <= 2; ++row)
         for (int col = 1; col <= 7; ++col) put(row, col, 3, 1, 1, 1);
     // Rows 1 and 2 light too: one row of ups each.
-    step(3);
-    for (int col = 1; col <= 7; ++col) EXPECT_EQ(LogicProbe::boardDown(game(), 4, col), 2) << col;
+    step(SearchingRuns);
+    for (int col = 1; col <= 7; ++col) EXPECT_EQ(LogicProbe::boardDown(game(), 4, col), LitPipe) << col;
     EXPECT_EQ(h.count("PaintLaserCorr(4,7,4)"), 1);
     EXPECT_EQ(h.sounds().size(), 3u);
     h.clearLog();
@@ -76,17 +76,17 @@ TEST_F(Lasers, PairsGapsAndMissingPipesNeverLight) {
     put(1, 6, 3, 1, 1, 1);
     put(1, 7, 3, 1, 1, 1);
     h.giveBlock(true, true, false, false);
-    step(3);
+    step(SearchingRuns);
     EXPECT_TRUE(h.sounds().empty());
     EXPECT_EQ(h.log, (Calls{"PaintTemp(10,4,3,3,1,1)"}));
-    EXPECT_EQ(LogicProbe::state(game()), 2);
-    EXPECT_EQ(LogicProbe::boardUp(game(), 1, 4), 3);
+    EXPECT_EQ(LogicProbe::state(game()), BlockFalling);
+    EXPECT_EQ(LogicProbe::boardUp(game(), 1, 4), PlainPipe);
 }
 
 TEST_F(Lasers, AColumnOfTenLightsCompletely) {
     for (int row = 1; row <= 10; ++row) put(row, 2, 1, 1, 3, 1);
-    step(3);
-    for (int row = 1; row <= 10; ++row) EXPECT_EQ(LogicProbe::boardLeft(game(), row, 2), 2) << row;
+    step(SearchingRuns);
+    for (int row = 1; row <= 10; ++row) EXPECT_EQ(LogicProbe::boardLeft(game(), row, 2), LitPipe) << row;
     EXPECT_EQ(h.sounds(), (Sounds{"line.wav/3"}));
     EXPECT_EQ(h.count("PaintLaserCorr(1,2,1)"), 1);
 }
@@ -94,9 +94,9 @@ TEST_F(Lasers, AColumnOfTenLightsCompletely) {
 TEST_F(Lasers, ARowOfSevenAndAColumnOfTenLightInOneSearch) {
     for (int col = 1; col <= 7; ++col) put(1, col, 3, 1, 1, 1);
     for (int row = 1; row <= 10; ++row) put(row, 1, row == 1 ? 3 : 1, 1, 1, 3);
-    step(3);
-    for (int col = 1; col <= 7; ++col) EXPECT_EQ(LogicProbe::boardUp(game(), 1, col), 2) << col;
-    for (int row = 1; row <= 10; ++row) EXPECT_EQ(LogicProbe::boardRight(game(), row, 1), 2) << row;
+    step(SearchingRuns);
+    for (int col = 1; col <= 7; ++col) EXPECT_EQ(LogicProbe::boardUp(game(), 1, col), LitPipe) << col;
+    for (int row = 1; row <= 10; ++row) EXPECT_EQ(LogicProbe::boardRight(game(), row, 1), LitPipe) << row;
     EXPECT_EQ(h.sounds().size(), 2u);
 
     // Both runs burn in one step; the corner block counts twice.
@@ -112,15 +112,15 @@ TEST_F(Lasers, ABlockGoesOnlyWhenNoPlainPipeIsLeft) {
     put(1, 1, 3, 1, 3, 1);
     put(2, 1, 1, 1, 3, 1);
     put(3, 1, 1, 1, 3, 3);  // keeps a plain right pipe
-    step(3);
+    step(SearchingRuns);
     game().Timer();
     EXPECT_EQ(LogicProbe::score(game()), 60);
     h.giveBlock(true, true, false, false);
     game().Timer();
     // (1,1)..(2,1) and (1,2),(1,3) went; (3,1) fell to row 1 and stays.
-    EXPECT_EQ(LogicProbe::boardRight(game(), 1, 1), 3);
-    EXPECT_EQ(LogicProbe::boardLeft(game(), 1, 1), 1);
-    EXPECT_EQ(LogicProbe::boardUp(game(), 2, 1), 0);
+    EXPECT_EQ(LogicProbe::boardRight(game(), 1, 1), PlainPipe);
+    EXPECT_EQ(LogicProbe::boardLeft(game(), 1, 1), NoPipe);
+    EXPECT_EQ(LogicProbe::boardUp(game(), 2, 1), NoBlock);
     EXPECT_EQ(LogicProbe::score(game()), 460);
 }
 
@@ -130,12 +130,12 @@ TEST_F(Lasers, BlocksFallIntoGapsAndNewRunsLightInTheSameTick) {
     put(3, 1, 1, 3, 1, 1);
     put(1, 2, 3, 1, 1, 1);
     put(1, 3, 3, 1, 1, 1);
-    step(5);
-    EXPECT_EQ(LogicProbe::boardUp(game(), 1, 1), 2);
-    EXPECT_EQ(LogicProbe::boardDown(game(), 2, 1), 3);
-    EXPECT_EQ(LogicProbe::boardUp(game(), 3, 1), 0);
+    step(RemovingBlocks);
+    EXPECT_EQ(LogicProbe::boardUp(game(), 1, 1), LitPipe);
+    EXPECT_EQ(LogicProbe::boardDown(game(), 2, 1), PlainPipe);
+    EXPECT_EQ(LogicProbe::boardUp(game(), 3, 1), NoBlock);
     EXPECT_EQ(h.sounds(), (Sounds{"box.wav/3", "box.wav/3", "line.wav/3"}));
-    EXPECT_EQ(LogicProbe::state(game()), 4);
+    EXPECT_EQ(LogicProbe::state(game()), BurningPipes);
     EXPECT_EQ(h.log[0], "Remove(1,1)");
     EXPECT_EQ(h.log[1], "Remove(2,1)");
     EXPECT_EQ(h.log[2], "PaintChange(1,1,3,1,1,1)");
@@ -145,7 +145,7 @@ TEST_F(Lasers, TheThirtiethBlockRaisesTheLevel) {
     LogicProbe::setBoxCount(game(), 29);
     put(1, 1, 1, 1, 1, 1);
     h.giveBlock(true, true, false, false);
-    step(5);
+    step(RemovingBlocks);
     EXPECT_EQ(LogicProbe::level(game()), 2);
     EXPECT_EQ(h.visual().level().caption(), "2");
     EXPECT_EQ(h.visual().Timer1().interval(), 300);
@@ -161,7 +161,7 @@ TEST_F(Lasers, LevelTenKeepsItsLevelBackgroundAndSpeed) {
     LogicProbe::setBoxCount(game(), 29);
     put(1, 1, 1, 1, 1, 1);
     h.giveBlock(true, true, false, false);
-    step(5);
+    step(RemovingBlocks);
     EXPECT_EQ(LogicProbe::level(game()), 10);
     EXPECT_EQ(h.visual().Timer1().interval(), 129);
     EXPECT_EQ(h.visual().center().picture()->name, "waterf");
@@ -173,7 +173,7 @@ TEST_F(Lasers, TheCountGoesOnPastTheBlockThatCompletesThirty) {
     LogicProbe::setBoxCount(game(), 28);
     for (int col = 1; col <= 3; ++col) put(1, col, 1, 1, 1, 1);
     h.giveBlock(true, true, false, false);
-    step(5);
+    step(RemovingBlocks);
     EXPECT_EQ(LogicProbe::level(game()), 2);
     EXPECT_EQ(LogicProbe::boxCount(game()), 1);
     // The level step comes between the second removal and its score.

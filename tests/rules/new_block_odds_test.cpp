@@ -15,7 +15,7 @@ TEST(NewBlockOdds, EachOfTheElevenKindsComesAboutOnceInEleven) {
     std::map<int, int> seen;
     const int blocks = 11000;
     for (int i = 0; i < blocks; ++i) {
-        LogicProbe::setState(game, 1);
+        LogicProbe::setState(game, NewBlockDue);
         game.Timer();
         h.sys.runUntil(h.sys.now() + 37);  // the clock moves between ticks
         int pipes[4] = {LogicProbe::tempUp(game), LogicProbe::tempDown(game), LogicProbe::tempLeft(game),

@@ -13,7 +13,7 @@ struct Moves : ::testing::Test {
     Moves() {
         h.createAndShow();
         h.startGame();
-        LogicProbe::setState(game(), 2);
+        LogicProbe::setState(game(), BlockFalling);
         LogicProbe::setTemp(game(), 6, 4, 3, 3, 1, 1);
     }
     logic& game() { return *h.game; }
@@ -79,7 +79,7 @@ TEST_F(Moves, TheMouseDropChangesTheRowButNotThePause) {
 }
 
 TEST_F(Moves, NoMoveActsOutsideTheFallingState) {
-    for (plat::Integer state : {1, 3, 4, 5, 6, 7}) {
+    for (plat::Integer state : {NewBlockDue, SearchingRuns, BurningPipes, RemovingBlocks, NoGame, NamePending}) {
         LogicProbe::setState(game(), state);
         pauseGame();
         game().RotateKeyPressed();
@@ -122,7 +122,7 @@ TEST_F(Moves, TheMouseDropInAnEmptyColumnEndsRestingOnTheBottomRow) {
     game().DownMousePressed();
     EXPECT_EQ(row(), 1);
     EXPECT_FALSE(LogicProbe::falling(game()));
-    EXPECT_EQ(LogicProbe::state(game()), 2);
+    EXPECT_EQ(LogicProbe::state(game()), BlockFalling);
     EXPECT_EQ(h.log, (Calls{"MoveTemp(1,4)"}));
 }
 
@@ -131,7 +131,7 @@ TEST_F(Moves, TheMouseDropOntoAStackFixesTheBlockAtOnce) {
     place(9, 4);
     h.giveBlock(true, true, false, false);
     game().DownMousePressed();
-    EXPECT_EQ(LogicProbe::boardUp(game(), 6, 4), 3);
+    EXPECT_EQ(LogicProbe::boardUp(game(), 6, 4), PlainPipe);
     EXPECT_EQ(h.log[0], "SaveTemp(6,4)");
     EXPECT_TRUE(h.visual().Timer1().enabled());
 }
@@ -153,7 +153,7 @@ TEST_F(Moves, TheDownKeyLandsTheBlockAndASecondOneDoesNothing) {
     h.clearLog();
     game().DownKeyPressed();
     EXPECT_TRUE(h.log.empty());
-    EXPECT_EQ(LogicProbe::state(game()), 2);
+    EXPECT_EQ(LogicProbe::state(game()), BlockFalling);
 }
 
 TEST_F(Moves, TheDownKeyRestartsTheTickInterval) {
@@ -167,7 +167,7 @@ TEST_F(Moves, AGameEndedByTheDownKeyLeavesTheTickRunning) {
     for (int r = 1; r <= 9; ++r) LogicProbe::setBoard(game(), r, 4, 3, 3, 1, 1);
     LogicProbe::setTemp(game(), 10, 4, 1, 1, 3, 3);
     game().DownKeyPressed();
-    EXPECT_EQ(LogicProbe::state(game()), 6);
+    EXPECT_EQ(LogicProbe::state(game()), NoGame);
     EXPECT_TRUE(h.visual().Timer1().enabled());
     // "p" then pauses, as the tick is running.
     game().KeyPressed('p');

@@ -32,7 +32,7 @@ TEST_F(Tick, NothingAtAllHappensWhileAPanelThePauseOrTheDialogIsVisible) {
     h.options().form().show();
     game().Timer();
     EXPECT_TRUE(h.log.empty());
-    EXPECT_EQ(LogicProbe::state(game()), 1);
+    EXPECT_EQ(LogicProbe::state(game()), NewBlockDue);
     EXPECT_EQ(h.visual().hiscore().caption(), "0");
 
     // The game-over picture does not stop it.
@@ -40,14 +40,14 @@ TEST_F(Tick, NothingAtAllHappensWhileAPanelThePauseOrTheDialogIsVisible) {
     h.visual().gameOver().setVisible(true);
     h.giveBlock(true, true, false, false);
     game().Timer();
-    EXPECT_EQ(LogicProbe::state(game()), 2);
+    EXPECT_EQ(LogicProbe::state(game()), BlockFalling);
 }
 
 TEST_F(Tick, NewBlockEntersAtTheTopOfTheFourthColumn) {
     h.giveBlock(false, true, false, true);
     game().Timer();
     EXPECT_EQ(h.log, (fakes::CallLog{"PaintTemp(10,4,1,3,1,3)"}));
-    EXPECT_EQ(LogicProbe::state(game()), 2);
+    EXPECT_EQ(LogicProbe::state(game()), BlockFalling);
     EXPECT_TRUE(LogicProbe::falling(game()));
 }
 
@@ -69,7 +69,7 @@ TEST_F(Tick, BlockFallsRowByRowSoundsOnArrivalAndIsFixedOnTheNextTick) {
     }
     EXPECT_EQ(h.sounds(), (std::vector<std::string>{"box.wav/3"}));
     EXPECT_FALSE(LogicProbe::falling(game()));
-    EXPECT_EQ(LogicProbe::state(game()), 2);
+    EXPECT_EQ(LogicProbe::state(game()), BlockFalling);
 
     // Fixed; search, burning and removal find nothing; the next block
     // enters within the same tick.
@@ -77,9 +77,9 @@ TEST_F(Tick, BlockFallsRowByRowSoundsOnArrivalAndIsFixedOnTheNextTick) {
     h.giveBlock(true, true, false, false);
     game().Timer();
     EXPECT_EQ(h.log, (fakes::CallLog{"SaveTemp(1,4)", "RemoveTemp()", "PaintTemp(10,4,3,3,1,1)"}));
-    EXPECT_EQ(LogicProbe::boardUp(game(), 1, 4), 3);
-    EXPECT_EQ(LogicProbe::boardLeft(game(), 1, 4), 3);
-    EXPECT_EQ(LogicProbe::boardDown(game(), 1, 4), 1);
+    EXPECT_EQ(LogicProbe::boardUp(game(), 1, 4), PlainPipe);
+    EXPECT_EQ(LogicProbe::boardLeft(game(), 1, 4), PlainPipe);
+    EXPECT_EQ(LogicProbe::boardDown(game(), 1, 4), NoPipe);
     EXPECT_TRUE(h.sounds().empty());
 }
 
@@ -87,8 +87,8 @@ TEST_F(Tick, OccupiedEntryEndsTheGame) {
     LogicProbe::setBoard(game(), 10, 4, 1, 1, 1, 1);
     LogicProbe::setBoard(game(), 5, 5, 3, 1, 1, 1);
     game().Timer();
-    EXPECT_EQ(LogicProbe::state(game()), 6);  // 0 points earn no row
-    EXPECT_EQ(LogicProbe::boardUp(game(), 5, 5), 0);
+    EXPECT_EQ(LogicProbe::state(game()), NoGame);  // 0 points earn no row
+    EXPECT_EQ(LogicProbe::boardUp(game(), 5, 5), NoBlock);
     EXPECT_FALSE(h.visual().Timer1().enabled());
     EXPECT_FALSE(h.visual().center().enabled());
     EXPECT_TRUE(h.visual().gameOver().visible());
@@ -99,7 +99,7 @@ TEST_F(Tick, GameOverWithATopTenScoreLeavesANamePending) {
     LogicProbe::setBoard(game(), 10, 4, 3, 1, 1, 1);
     LogicProbe::setScore(game(), 150);
     game().Timer();
-    EXPECT_EQ(LogicProbe::state(game()), 7);
+    EXPECT_EQ(LogicProbe::state(game()), NamePending);
     EXPECT_EQ(LogicProbe::topScore(game(), 0), 150);
 }
 
@@ -107,30 +107,30 @@ TEST_F(Tick, BlockOverAnOccupiedSquareIsFixedWhereItEnters) {
     for (int row = 1; row <= 9; ++row) LogicProbe::setBoard(game(), row, 4, 3, 3, 1, 1);
     h.giveBlock(true, false, false, true);
     game().Timer();
-    EXPECT_EQ(LogicProbe::state(game()), 3);
+    EXPECT_EQ(LogicProbe::state(game()), SearchingRuns);
     EXPECT_EQ(h.sounds(), (std::vector<std::string>{"box.wav/3"}));
     EXPECT_EQ(h.log, (fakes::CallLog{"PaintTemp(10,4,3,1,1,3)", "SaveTemp(10,4)", "RemoveTemp()"}));
-    EXPECT_EQ(LogicProbe::boardRight(game(), 10, 4), 3);
+    EXPECT_EQ(LogicProbe::boardRight(game(), 10, 4), PlainPipe);
 
     // The search runs on the next tick; nothing lights, and the next block
     // finds the entry taken.
     game().Timer();
-    EXPECT_EQ(LogicProbe::state(game()), 6);
+    EXPECT_EQ(LogicProbe::state(game()), NoGame);
 }
 
 TEST_F(Tick, BlockSlidOntoItsRestIsFixedWithoutTheLandingSound) {
     LogicProbe::setTemp(game(), 5, 4, 3, 3, 1, 1);
-    LogicProbe::setState(game(), 2);
+    LogicProbe::setState(game(), BlockFalling);
     for (int row = 1; row <= 4; ++row) LogicProbe::setBoard(game(), row, 3, 3, 3, 1, 1);
     game().LeftKeyPressed();
     h.giveBlock(true, true, false, false);
     game().Timer();
-    EXPECT_EQ(LogicProbe::boardUp(game(), 5, 3), 3);
+    EXPECT_EQ(LogicProbe::boardUp(game(), 5, 3), PlainPipe);
     EXPECT_TRUE(h.sounds().empty());
 }
 
 TEST_F(Tick, HighScoreLabelChangesOnlyWhenTheScorePassesIt) {
-    LogicProbe::setState(game(), 6);
+    LogicProbe::setState(game(), NoGame);
     LogicProbe::setScore(game(), 40);
     game().Timer();
     EXPECT_EQ(h.visual().hiscore().caption(), "40");
@@ -142,12 +142,12 @@ TEST_F(Tick, HighScoreLabelChangesOnlyWhenTheScorePassesIt) {
 
 TEST_F(Tick, NoGameAndNamePendingRunNoStep) {
     LogicProbe::setBoard(game(), 1, 1, 1, 1, 1, 1);
-    for (plat::Integer state : {6, 7}) {
+    for (plat::Integer state : {NoGame, NamePending}) {
         LogicProbe::setState(game(), state);
         game().Timer();
         EXPECT_EQ(LogicProbe::state(game()), state);
     }
-    EXPECT_EQ(LogicProbe::boardUp(game(), 1, 1), 1);
+    EXPECT_EQ(LogicProbe::boardUp(game(), 1, 1), NoPipe);
     EXPECT_TRUE(h.log.empty());
 }
 

@@ -15,7 +15,7 @@ protected:
         logic& game = start({.control = control});
         visual().StartClick();
         LogicProbe::setTemp(game, 10, col, 3, 1, 1, 3);
-        LogicProbe::setState(game, 2);
+        LogicProbe::setState(game, BlockFalling);
         LogicProbe::setFalling(game, true);
         visual().PaintTemp(10, col, 3, 1, 1, 3);
         backend.sounds.clear();
@@ -130,7 +130,7 @@ TEST_F(Routing, EscapeAsksAndOnlyYesLeaves) {
     ASSERT_EQ(sys.shownBoxes.size(), 1u);
     EXPECT_EQ(sys.shownBoxes[0].prompt, "Do you really want to quit Corvane");
     EXPECT_EQ(sys.shownBoxes[0].title, "System message");
-    EXPECT_EQ(sys.shownBoxes[0].flags, 276);
+    EXPECT_EQ(sys.shownBoxes[0].flags, YesNoCriticalDefaultNo);
     EXPECT_FALSE(sys.ended());
     std::filesystem::remove(folder + "HI.SCO");
     backend.answers.push_back(plat::AnswerYes);
