@@ -16,26 +16,29 @@ public:
     using Integer = plat::Integer;
     virtual ~VisualInterface() = default;
 
-    // Public members, in the order of the window's interface.
+    // Public members, in the order of the window's interface. Those marked
+    // "yields" hand the event loop a turn before they return, so a key, a
+    // click or a tick may run inside the caller's step: the caller sets the
+    // game state before it calls them.
     virtual void ClearBoxes() = 0;
     virtual void ClearBugLasers() = 0;
-    virtual void ExitClicked() = 0;
-    virtual void HelpClicked() = 0;
-    virtual void InfoClick() = 0;
-    virtual void Init() = 0;
-    virtual void MessageOff() = 0;
-    virtual void MoveTemp(Integer iY, Integer iX) = 0;
-    virtual void OptionsMouseDown() = 0;
+    virtual void ExitClicked() = 0;  // yields
+    virtual void HelpClicked() = 0;  // yields
+    virtual void InfoClick() = 0;  // yields
+    virtual void Init() = 0;  // yields
+    virtual void MessageOff() = 0;  // yields
+    virtual void MoveTemp(Integer iY, Integer iX) = 0;  // yields
+    virtual void OptionsMouseDown() = 0;  // yields
     virtual void ReInitSmallLasers() = 0;
-    virtual void Remove(Integer iY, Integer iX) = 0;
-    virtual void SaveTemp(Integer iY, Integer iX) = 0;
-    virtual void PaintTemp(Integer iY, Integer iX, Integer iUp, Integer iDown, Integer iLeft, Integer iRight) = 0;
-    virtual void PaintChange(Integer iY, Integer iX, Integer iUp, Integer iDown, Integer iLeft, Integer iRight) = 0;
-    virtual void RemoveTemp() = 0;
-    virtual void PaintLaserCorr(Integer iY, Integer iX, Integer iNr) = 0;
-    virtual void ClearLaserCorr(Integer iY, Integer iX, Integer iNr) = 0;
-    virtual void ScoresClicked() = 0;
-    virtual void StartClick() = 0;
+    virtual void Remove(Integer iY, Integer iX) = 0;  // yields
+    virtual void SaveTemp(Integer iY, Integer iX) = 0;  // yields
+    virtual void PaintTemp(Integer iY, Integer iX, Integer iUp, Integer iDown, Integer iLeft, Integer iRight) = 0;  // yields
+    virtual void PaintChange(Integer iY, Integer iX, Integer iUp, Integer iDown, Integer iLeft, Integer iRight) = 0;  // yields
+    virtual void RemoveTemp() = 0;  // yields
+    virtual void PaintLaserCorr(Integer iY, Integer iX, Integer iNr) = 0;  // yields
+    virtual void ClearLaserCorr(Integer iY, Integer iX, Integer iNr) = 0;  // yields
+    virtual void ScoresClicked() = 0;  // yields
+    virtual void StartClick() = 0;  // yields
     virtual void DisableGameOver() = 0;
     virtual void EnableGameOver() = 0;
     virtual void setLogic(logic& oLogic) = 0;
