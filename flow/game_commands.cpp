@@ -11,7 +11,7 @@ void logic::KeyPressed(Integer KeyAscii) {
         case 'p': case 'P':
             if (visual_->Timer1().enabled() && !visual_->pause().visible()) {
                 visual_->pause().setVisible(true);
-                iPaused = -1;
+                iPaused = plat::True;
             }
             break;
         case 's': case 'S': visual_->StartClick(); break;

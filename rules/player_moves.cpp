@@ -67,7 +67,7 @@ void logic::DownMousePressed() {
 }
 
 void logic::MouseToCol(Integer iX) {
-    if (iState != BlockFalling || iX > 7 || iX < 1 || iX == iTempX || iPaused == -1) return;
+    if (iState != BlockFalling || iX > 7 || iX < 1 || iX == iTempX || iPaused == plat::True) return;
     int step = iX < iTempX ? -1 : 1;
     for (Integer c = Integer(iTempX + step); c != iX + step; c = Integer(c + step)) {
         if (iBoardUp[iTempY][c] != NoBlock) break;
