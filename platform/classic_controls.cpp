@@ -18,11 +18,14 @@ void centredText(Painter& p, const Rect& r, const std::string& text, const Font&
     p.text(*m, r.x + (r.w - m->width) / 2, r.y + (r.h - m->height) / 2, c);
 }
 
+Rect shrunk(const Rect& r, int by) { return {r.x + by, r.y + by, r.w - 2 * by, r.h - 2 * by}; }
+Rect shifted(const Rect& r, int by) { return {r.x + by, r.y + by, r.w, r.h}; }
+
 // Raised edges: light outside upper-left, dark outside lower-right, with an
 // inner ring one shade softer.
 void raised(Painter& p, const Rect& r) {
     p.bevel(r, light, dark);
-    p.bevel({r.x + 1, r.y + 1, r.w - 2, r.h - 2}, highlight, shadow);
+    p.bevel(shrunk(r, 1), highlight, shadow);
 }
 
 // A small filled triangle pointing left (dir < 0) or right, centred in r.
@@ -37,9 +40,6 @@ void arrow(Painter& p, const Rect& r, int dir, Color c) {
 
 // A pushed-in face: one dark grey line round it, the face flat inside.
 void sunken(Painter& p, const Rect& r) { p.outline(r, shadow); }
-
-Rect shrunk(const Rect& r, int by) { return {r.x + by, r.y + by, r.w - 2 * by, r.h - 2 * by}; }
-Rect shifted(const Rect& r, int by) { return {r.x + by, r.y + by, r.w, r.h}; }
 
 }  // namespace
 
