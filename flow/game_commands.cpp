@@ -24,9 +24,8 @@ void logic::KeyPressed(Integer KeyAscii) {
     }
 }
 
-// The first test also asks for a pending name: a game started while the
-// entry was on show leaves the prompt's own setting on, and Return during
-// that game must not end it.
+// The first test also asks for a pending name, so that Return never ends a
+// running game, whatever the prompt's own setting says.
 void logic::ReturnPressed() {
     if (visual_->EnterYourName().visible() && iState == NamePending) {
         LeaveEditMode();
@@ -43,7 +42,11 @@ void logic::ReturnPressed() {
     }
 }
 
+// A name entry still on show ends with the old game: its prompt, highlighted
+// field and blinking cursor would otherwise wait, unseen in the hidden table,
+// and the next game's entry would find them.
 void logic::StartNewGame() {
+    if (visual_->EnterYourName().visible()) LeaveEditMode();
     ClearBoxes();
     visual_->ClearBugLasers();
     visual_->DisableGameOver();

@@ -4,6 +4,7 @@
 
 #include "platform/focus.h"
 #include "rules/logic.h"
+#include "window/game_window_place.h"
 
 namespace {
 
@@ -24,12 +25,15 @@ OptionsWindow::OptionsWindow(Program& program) : form_(program.sys, "options") {
     form_.setHeight(6330);
     addControls(program);
     connectHandlers();
-    Form_Load();
+    Form_Load(program);
 }
 
-void OptionsWindow::Form_Load() {
-    form_.setLeft(3670);
-    form_.setTop(1290);
+// Over the board of the centred game window, at the same distance from the
+// window's corner on every screen: Left 3670, Top 1290 on an 800 x 600 one.
+void OptionsWindow::Form_Load(const Program& program) {
+    WindowPlace game = gameWindowPlace(program.sys, program.iTwipsX, program.iTwipsY);
+    form_.setLeft(game.left + 2470);
+    form_.setTop(game.top + 390);
 }
 
 // A frame, option button or label on the dark blue ground.

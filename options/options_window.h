@@ -31,7 +31,7 @@ private:
     void addStartLevel(plat::Control& frame2);
     void addPictureSet(Program& program, plat::Control& frame4);
     void connectHandlers();
-    void Form_Load();
+    void Form_Load(const Program& program);
     void SelectPair(plat::Control& first, plat::Control& second, bool firstSelected);
     void ChooseBlockType(plat::Integer iType);
     void StartLevel_Change();

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "focus.h"
 #include "form.h"
 
 namespace plat {
@@ -17,11 +18,14 @@ void centredText(Painter& p, const Rect& r, const std::string& text, const Font&
     p.text(*m, r.x + (r.w - m->width) / 2, r.y + (r.h - m->height) / 2, c);
 }
 
+Rect shrunk(const Rect& r, int by) { return {r.x + by, r.y + by, r.w - 2 * by, r.h - 2 * by}; }
+Rect shifted(const Rect& r, int by) { return {r.x + by, r.y + by, r.w, r.h}; }
+
 // Raised edges: light outside upper-left, dark outside lower-right, with an
 // inner ring one shade softer.
 void raised(Painter& p, const Rect& r) {
     p.bevel(r, light, dark);
-    p.bevel({r.x + 1, r.y + 1, r.w - 2, r.h - 2}, highlight, shadow);
+    p.bevel(shrunk(r, 1), highlight, shadow);
 }
 
 // A small filled triangle pointing left (dir < 0) or right, centred in r.
@@ -34,19 +38,25 @@ void arrow(Painter& p, const Rect& r, int dir, Color c) {
     }
 }
 
+// A pushed-in face: one dark grey line round it, the face flat inside.
+void sunken(Painter& p, const Rect& r) { p.outline(r, shadow); }
+
 }  // namespace
 
 void drawButton(Painter& p, const Rect& r, Color faceColor, const std::string& caption, const Font& font,
-                Color textColor, bool outlined) {
+                Color textColor, bool outlined, bool pushed) {
     Painter::Scope s(p, r);
     p.fill(r, faceColor);
     Rect inner = r;
     if (outlined) {
         p.outline(r, dark);
-        inner = {r.x + 1, r.y + 1, r.w - 2, r.h - 2};
+        inner = shrunk(r, 1);
     }
-    raised(p, inner);
-    centredText(p, inner, caption, font, textColor);
+    if (pushed)
+        sunken(p, inner);
+    else
+        raised(p, inner);
+    centredText(p, pushed ? shifted(inner, 1) : inner, caption, font, textColor);
 }
 
 void drawFrame(Painter& p, const Control& c, const Rect& r) {
@@ -64,6 +74,7 @@ void drawFrame(Painter& p, const Control& c, const Rect& r) {
 }
 
 void drawOptionButton(Painter& p, const Control& c, const Rect& r) {
+    Painter::Scope clip(p, r);
     if (c.opaque()) p.fill(r, c.backColor());
     const int d = 12;
     int bx = r.x, by = r.y + (r.h - d) / 2;
@@ -82,27 +93,51 @@ void drawOptionButton(Painter& p, const Control& c, const Rect& r) {
             p.pixel(bx + x, by + y, col);
         }
     TextMaskRef m = renderText(c.font(), c.caption());
-    p.text(*m, r.x + d + 5, r.y + (r.h - m->height) / 2, c.enabled() ? c.foreColor() : shadow);
+    Color ink = c.enabled() ? c.foreColor() : shadow;
+    Rect text{r.x + d + 5, r.y + (r.h - m->height) / 2, m->width, m->height};
+    p.text(*m, text.x, text.y, ink);
+    if (showsFocus(c)) p.dottedOutline({text.x - 2, text.y, text.w + 4, text.h}, ink);
 }
 
+namespace {
+
+// An arrow button of a scroll bar, pushed in while it is held.
+void scrollArrow(Painter& p, const Rect& b, int dir, Color ink, bool pushed) {
+    p.fill(b, face);
+    if (pushed)
+        sunken(p, b);
+    else
+        raised(p, b);
+    arrow(p, pushed ? shifted(b, 1) : b, dir, ink);
+}
+
+}  // namespace
+
 void drawScrollBar(Painter& p, const Control& c, const Rect& r) {
-    ScrollBarLayout parts = layOutScrollBar(c, r.x, r.w, r.h);
-    int a = parts.arrow, thumbX = parts.thumbX;
+    Painter::Scope clip(p, r);
+    ScrollBarLayout l = layOutScrollBar(c);
+    const HeldLook& held = c.held();
+    int a = l.arrow;
     for (int y = r.y; y < r.y + r.h; ++y)
         for (int x = r.x + a; x < r.x + r.w - a; ++x) p.pixel(x, y, (x + y) % 2 ? face : highlight);
-    Rect left{r.x, r.y, a, r.h}, right{r.x + r.w - a, r.y, a, r.h}, thumb{thumbX, r.y, a, r.h};
-    for (const Rect& b : {left, right, thumb}) {
-        p.fill(b, face);
-        raised(p, b);
-    }
+    if (held.pushed && held.part == ScrollPart::PageLeft) p.fill({r.x + a, r.y, l.thumbX - r.x - a, r.h}, dark);
+    int thumbEnd = l.thumbX + a;
+    if (held.pushed && held.part == ScrollPart::PageRight) p.fill({thumbEnd, r.y, r.x + r.w - a - thumbEnd, r.h}, dark);
     Color ink = c.enabled() ? dark : shadow;
-    arrow(p, left, -1, ink);
-    arrow(p, right, 1, ink);
+    scrollArrow(p, {r.x, r.y, a, r.h}, -1, ink, held.pushed && held.part == ScrollPart::LeftArrow);
+    scrollArrow(p, {r.x + r.w - a, r.y, a, r.h}, 1, ink, held.pushed && held.part == ScrollPart::RightArrow);
+    Rect thumb{l.thumbX, r.y, a, r.h};
+    p.fill(thumb, face);
+    raised(p, thumb);
+    if (showsFocus(c)) p.dottedOutline(shrunk(thumb, 3), dark);
 }
 
 void drawCommandButton(Painter& p, const Control& c, const Rect& r) {
     bool isDefault = c.form().defaultButton == &c;
-    drawButton(p, r, c.backColor(), c.caption(), c.font(), c.enabled() ? c.foreColor() : shadow, isDefault);
+    Color ink = c.enabled() ? c.foreColor() : shadow;
+    bool pushed = c.held().pushed;
+    drawButton(p, r, c.backColor(), c.caption(), c.font(), ink, isDefault || showsFocus(c), pushed);
+    if (showsFocus(c)) p.dottedOutline(shrunk(r, 4), dark);
 }
 
 }  // namespace plat

@@ -131,11 +131,21 @@ void Control::setRange(int min, int max) {
 }
 
 void Control::setPosition(int v) {
+    int was = position_;
+    trackPosition(v);
+    if (position_ != was && onChange) onChange();
+}
+
+void Control::trackPosition(int v) {
     if (v < min_) v = min_;
     if (v > max_) v = max_;
     if (v == position_) return;
     change([&] { position_ = v; });
-    if (onChange) onChange();
+}
+
+void Control::setHeld(const HeldLook& look) {
+    if (held_ == look) return;
+    change([&] { held_ = look; });
 }
 
 void Control::setSteps(int small, int large) {

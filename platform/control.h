@@ -19,6 +19,19 @@ enum class ControlKind { PictureBox, Image, Label, Frame, OptionButton, ScrollBa
 
 enum class Align { Left, Right, Center };
 
+// The parts of a horizontal scroll bar that a press can hold.
+enum class ScrollPart { None, LeftArrow, RightArrow, PageLeft, PageRight, Thumb };
+
+// The look of the left button held on a control, kept by the event loop: a
+// command button, or a scroll bar's arrow or page area, shows pushed in
+// while the pointer is on it; a dragged thumb lies where the pointer took it.
+struct HeldLook {
+    bool pushed = false;
+    ScrollPart part = ScrollPart::None;  // scroll bars: the part held
+    int thumbX = -1;                     // a dragged thumb's left edge, pixels from the bar's; -1: none
+    friend bool operator==(const HeldLook&, const HeldLook&) = default;
+};
+
 struct Font {
     std::string name = "MS Sans Serif";
     double size = 8.25;  // points
@@ -110,6 +123,13 @@ public:
     int smallChange() const { return smallChange_; }
     int largeChange() const { return largeChange_; }
     void setSteps(int small, int large);
+    // Moves the position without raising Change: a dragged thumb reports its
+    // change only when it is let go.
+    void trackPosition(int v);
+
+    // The look of a press held on the control (set by the event loop).
+    const HeldLook& held() const { return held_; }
+    void setHeld(const HeldLook& look);
 
     // Events.
     MouseHandler onMouseDown, onMouseUp, onMouseMove;
@@ -150,6 +170,7 @@ private:
     CursorRef mouseIcon_;
     bool value_ = false;
     int min_ = 0, max_ = 32767, position_ = 0, smallChange_ = 1, largeChange_ = 1;
+    HeldLook held_;
     std::vector<Control*> children_;
 };
 

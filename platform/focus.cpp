@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <map>
 
+#include "system.h"
+
 namespace plat {
 
 namespace {
@@ -51,6 +53,19 @@ Control* current(const Ring& ring) {
     return nullptr;
 }
 
+void repaint(const Control* c) {
+    if (c && c->shownOnScreen()) c->form().system().damage(c->screenRect());
+}
+
+// The focus moves: both places are redrawn, the mark going and coming.
+void moveFocus(Ring& ring, Control* to) {
+    Control* from = current(ring);
+    ring.focused = to;
+    if (from == to) return;
+    repaint(from);
+    repaint(to);
+}
+
 void tab(Ring& ring, bool backwards) {
     const int n = int(ring.order.size());
     Control* from = current(ring);
@@ -59,7 +74,7 @@ void tab(Ring& ring, bool backwards) {
     for (int step = 1; step <= n; ++step) {
         int i = ((start + (backwards ? -step : step)) % n + n) % n;
         if (isTabStop(ring, *ring.order[i])) {
-            ring.focused = ring.order[i];
+            moveFocus(ring, ring.order[i]);
             return;
         }
     }
@@ -83,7 +98,7 @@ bool arrow(Ring& ring, Control& c, int keyCode) {
     const int n = int(group.size());
     int i = int(std::find(group.begin(), group.end(), &c) - group.begin());
     Control* next = group[size_t(((i + dir) % n + n) % n)];
-    ring.focused = next;
+    moveFocus(ring, next);
     if (!next->value()) next->setValue(true);  // raises Click
     return true;
 }
@@ -107,16 +122,22 @@ bool setFocus(Control& control) {
     Ring* ring = ringOf(control.form());
     if (!ring || !canFocus(control)) return false;
     if (std::find(ring->order.begin(), ring->order.end(), &control) == ring->order.end()) return false;
-    ring->focused = &control;
+    moveFocus(*ring, &control);
     return true;
 }
+
+bool showsFocus(const Control& control) {
+    const Form& form = control.form();
+    return form.system().activeForm() == &form && focusedControl(form) == &control;
+}
+
+void repaintFocus(const Form& form) { repaint(focusedControl(form)); }
 
 bool focusKeyDown(Form& form, int keyCode, int shift) {
     Ring* ring = ringOf(form);
     if (!ring || ring->order.empty()) return false;
     if (keyCode == KeyTab) {
         tab(*ring, (shift & ShiftMask) != 0);
-        form.changed();
         return true;
     }
     Control* c = current(*ring);

@@ -5,7 +5,8 @@
 // command button or option button. Frames and labels in the order never take
 // the focus; of a group of option buttons only the selected one is a tab stop
 // (the first of the group while none is selected). A window without a tab
-// order gets every key as before.
+// order gets every key as before. The focused control of the active window
+// shows a focus mark (classic_controls.h).
 #pragma once
 
 #include <vector>
@@ -26,6 +27,12 @@ bool hasTabOrder(const Form& form);
 Control* focusedControl(const Form& form);
 // Gives the focus to a control that can take it; false when it cannot.
 bool setFocus(Control& control);
+// Whether the control shows the focus mark: it has the focus and its window
+// is the active one.
+bool showsFocus(const Control& control);
+// Marks the place of the window's focused control for redrawing, as when the
+// window becomes active or stops being so.
+void repaintFocus(const Form& form);
 
 // For the event loop: a key press in the active window. True when the focus
 // used the key; the window's own handlers then do not see it.

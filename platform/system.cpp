@@ -4,7 +4,6 @@
 #include <climits>
 
 #include "focus.h"
-#include "scroll_bar.h"
 
 namespace plat {
 
@@ -22,25 +21,30 @@ void System::bringToFront(Form& f) {
     invalidate();
 }
 
+// The focus marks of both windows change with the active window.
 void System::activate(Form* f) {
     if (active_ == f) return;
+    if (active_) repaintFocus(*active_);
     active_ = f;
+    if (active_) repaintFocus(*active_);
 }
 
 void System::formHidden(Form& f) {
     if (active_ != &f) return;
-    active_ = nullptr;
+    Form* next = nullptr;
     for (auto it = forms_.rbegin(); it != forms_.rend(); ++it)
         if ((*it)->visible() && (*it)->enabled()) {
-            active_ = *it;
+            next = *it;
             break;
         }
+    activate(next);
 }
 
 void System::formDestroyed(Form& f) {
     forms_.erase(std::remove(forms_.begin(), forms_.end(), &f), forms_.end());
     if (active_ == &f) active_ = nullptr;
     if (captured_.form == &f) captured_ = {};
+    held_.forget(f);
     forgetFocus(f);
 }
 
@@ -254,20 +258,6 @@ void System::mouseTo(const Hit& hit, const InputEvent& e, bool isMove) {
 }
 
 namespace {
-// The built-in response of a scroll bar to a press: the arrows move it by its
-// small step, the track beside the thumb by its large step.
-void pressScrollBar(Control& bar, int x) {
-    Control::Rect r = bar.screenRect();
-    auto [arrow, thumbX] = layOutScrollBar(bar, r.x, r.w, r.h);
-    if (x < r.x + arrow)
-        bar.setPosition(bar.position() - bar.smallChange());
-    else if (x >= r.x + r.w - arrow)
-        bar.setPosition(bar.position() + bar.smallChange());
-    else if (x < thumbX)
-        bar.setPosition(bar.position() - bar.largeChange());
-    else if (x >= thumbX + arrow)
-        bar.setPosition(bar.position() + bar.largeChange());
-}
 bool pressedTwice(const Control* c) {
     return c && (c->kind() == ControlKind::ScrollBar || c->kind() == ControlKind::CommandButton);
 }
@@ -279,6 +269,7 @@ void System::dispatchMouse(const InputEvent& e) {
     mouseKnown_ = true;
     switch (e.type) {
         case InputEvent::Type::MouseMove:
+            if (buttonHeld_) held_.moved(e.x, e.y);
             mouseTo(buttonHeld_ ? captured_ : hitTest(e.x, e.y), e, true);
             backend_.pointerChanged(*this);
             return;
@@ -298,8 +289,7 @@ void System::dispatchMouse(const InputEvent& e) {
                 if (h) h();
             } else {
                 mouseTo(hit, e, false);
-                if (hit.control && hit.control->kind() == ControlKind::ScrollBar && e.code == LeftButton)
-                    pressScrollBar(*hit.control, e.x);
+                if (hit.control && e.code == LeftButton) held_.down(*hit.control, e.x, e.y);
             }
             return;
         }
@@ -308,6 +298,7 @@ void System::dispatchMouse(const InputEvent& e) {
             Hit target = captured_;
             buttonHeld_ = false;
             captured_ = {};
+            held_.up();
             mouseTo(target, e, false);
             if (lastWasDblClick_) return;
             Hit now = hitTest(e.x, e.y);

@@ -12,6 +12,7 @@
 #include "backend.h"
 #include "basic.h"
 #include "form.h"
+#include "held_press.h"
 #include "input.h"
 #include "message_box.h"
 #include "random.h"
@@ -139,6 +140,7 @@ private:
     uint64_t version_ = 1;
     Control::Rect damaged_{};
     bool damagedAll_ = true;
+    HeldPress held_{*this};  // after timers_: it owns a timer
 };
 
 }  // namespace plat

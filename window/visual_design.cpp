@@ -1,5 +1,6 @@
 // Loading the game window: its own looks, the board area with what lies in
 // it, the score labels and the timers, then its size and place on the screen.
+#include "window/game_window_place.h"
 #include "window/visual_window.h"
 
 using plat::Color;
@@ -89,10 +90,9 @@ void VisualWindow::designTimers() {
 // 640 x 480 pixels, centred. The screen's size is taken in floating point,
 // so screens of any width centre correctly.
 void VisualWindow::placeOnScreen() {
-    Integer width = Integer(640 * program_.iTwipsX);
-    Integer height = Integer(480 * program_.iTwipsY);
-    form_.setWidth(width);
-    form_.setHeight(height);
-    form_.setTop((sys_.screenHeightTwips() - height) / 2);
-    form_.setLeft((sys_.screenWidthTwips() - width) / 2);
+    WindowPlace place = gameWindowPlace(sys_, program_.iTwipsX, program_.iTwipsY);
+    form_.setWidth(place.width);
+    form_.setHeight(place.height);
+    form_.setTop(place.top);
+    form_.setLeft(place.left);
 }

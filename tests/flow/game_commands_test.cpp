@@ -115,10 +115,12 @@ TEST_F(Commands, ReturnNeverEndsAGameStartedDuringTheNameEntry) {
     endWithTopScore();
     game().ReturnPressed();
     press("A");
-    // The menu's START hides the table and starts a game; the prompt's own
-    // setting stays on.
+    // The menu's START hides the table and starts a game, which ends the
+    // entry's display.
     h.visual().topTen().setVisible(false);
     h.startGame();
+    EXPECT_FALSE(h.visual().EnterYourName().visible());
+    EXPECT_FALSE(h.visual().CursorTimer().enabled());
     game().ReturnPressed();
     EXPECT_EQ(LogicProbe::state(game()), NewBlockDue);
     EXPECT_EQ(LogicProbe::topName(game(), 0), "A");

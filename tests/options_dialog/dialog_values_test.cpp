@@ -1,7 +1,7 @@
 // The dialog's place and its filling from the game's option values.
 #include "dialog_fixture.h"
 
-TEST_F(DialogTest, LoadsHiddenAtItsOwnPlaceWhateverTheScreen) {
+TEST_F(DialogTest, LoadsHiddenOverTheBoardOfTheGameWindow) {
     game = std::make_unique<logic>(*program, *windows);
     plat::Form& form = windows->dialog->form();
     EXPECT_FALSE(form.visible());

@@ -4,6 +4,7 @@
 
 #include <functional>
 
+#include "platform/focus.h"
 #include "screen_fixture.h"
 
 namespace plat::testing {
@@ -65,6 +66,28 @@ TEST_F(Damage, TextsValuesAndLooksRedraw) {
     EXPECT_TRUE(sameAfter([&] { nth(4).setValue(true); }));  // clears the other of the group
     EXPECT_TRUE(sameAfter([&] { nth(6).setPosition(7); }));
     EXPECT_TRUE(sameAfter([&] { nth(1).setBackColor(kRed); }));
+}
+
+TEST_F(Damage, FocusMarksAndHeldControlsRedraw) {
+    setTabOrder(s.form, {&nth(4), &nth(5), &nth(6)});
+    Form other(s.sys, "other");
+    other.setLeft(150 * 15);
+    other.setWidth(40 * 15);
+    other.setHeight(40 * 15);
+    other.show();
+    auto send = [&](InputEvent::Type type, int x, int y) {
+        s.sys.post({type, LeftButton, 0, x, y});
+        s.sys.DoEvents();
+    };
+    EXPECT_TRUE(sameAfter([&] { send(InputEvent::Type::MouseDown, 85, 45); }));  // focus and value
+    EXPECT_TRUE(sameAfter([&] { send(InputEvent::Type::MouseUp, 85, 45); }));
+    EXPECT_TRUE(sameAfter([&] { send(InputEvent::Type::MouseDown, 160, 10); }));  // the other window
+    EXPECT_TRUE(sameAfter([&] { send(InputEvent::Type::MouseDown, 70, 65); }));  // a scroll arrow held
+    EXPECT_TRUE(sameAfter([&] { send(InputEvent::Type::MouseUp, 70, 65); }));
+    EXPECT_TRUE(sameAfter([&] {
+        s.sys.post({InputEvent::Type::KeyDown, KeyTab, ShiftMask, 0, 0});
+        s.sys.DoEvents();
+    }));
 }
 
 TEST_F(Damage, WindowChangesRedrawTheWholeScreen) {

@@ -10,10 +10,11 @@ namespace {
 
 // Three blocks with upper and lower pipes removed together (360 points),
 // then a stack in column 4 up to the entry: game over at the returned tick.
-std::string scoreThenStack(int& at) {
+// `begin` starts the game; its first tick comes a tick later.
+std::string scoreThenStack(int& at, const std::string& begin = startGame()) {
     std::vector<Drop> row = {kind6(3, 1), kind6(4, 1), kind6(5, 1)};
     int last = 0;
-    std::string s = startGame() + dropBlocks(row, last, at);
+    std::string s = begin + dropBlocks(row, last, at);
     std::vector<Drop> stack;
     for (int r = 1; r <= 9; ++r) stack.push_back(kind6(4, r));
     s += dropBlocksFrom(last + 12, stack, last, at) + block(true, true, false, false);
@@ -59,6 +60,31 @@ TEST(TopTen, AGameThatEarnsARowTakesANameAndTheFileKeepsIt) {
     EXPECT_EQ(again[0]["labels"]["hiscore"], "360");
     EXPECT_EQ(again[0]["top"][0], json({"Ab", 1, 1, 360}));
     EXPECT_EQ(again[0]["top"][9], json({"Oru", 1, 1, 100}));
+}
+
+// START on the menu while a name entry shows ends that entry: the next game's
+// own entry then comes up as usual, even when Return ends its game-over
+// picture early.
+TEST(TopTen, AGameStartedDuringANameEntryGetsItsOwnEntry) {
+    Folder dir;
+    int at = 0;
+    std::string s = scoreThenStack(at) + "wait 2000\ndump\n";     // the first entry shows
+    s += scoreThenStack(at, "click 150 250\n") + "dump\n";         // START, a second game over
+    s += "wait 500\nkey Return\ndump\ntype XY\nkey Return\ndump\n";
+    auto out = play(s, dir);
+    ASSERT_EQ(out.size(), 4u);
+    EXPECT_EQ(out[0]["visible"]["EnterYourName"], true);
+    EXPECT_EQ(out[1]["state"], 7);
+    EXPECT_EQ(out[1]["edit"], 1);  // 360 again: below the first row of 360
+    EXPECT_EQ(out[1]["visible"]["EnterYourName"], false);
+    EXPECT_EQ(out[2]["visible"]["gameOver"], false);
+    EXPECT_EQ(out[2]["visible"]["topTen"], true);
+    EXPECT_EQ(out[2]["visible"]["EnterYourName"], true);
+    EXPECT_EQ(out[2]["state"], 7);
+    EXPECT_EQ(out[3]["state"], 6);
+    EXPECT_EQ(out[3]["top"][0], json({"", 1, 1, 360}));
+    EXPECT_EQ(out[3]["top"][1], json({"XY", 1, 1, 360}));
+    EXPECT_EQ(out[3]["visible"]["EnterYourName"], false);
 }
 
 TEST(TopTen, AScoreEqualToTheLastRowDoesNotEnter) {
