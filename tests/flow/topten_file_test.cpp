@@ -181,17 +181,24 @@ TEST_F(TopTenFile, AFolderOrAPipeInPlaceOfTheFileIsKeptAsideAndTheGameStarts) {
     EXPECT_TRUE(std::filesystem::is_fifo(other.path("HI.SCO.bad")));
 }
 
+// No permission to read it, or an I/O error while reading.
 TEST_F(TopTenFile, AFileThatCannotBeReadIsKeptAsideNotOverwritten) {
     std::string table = TableText(SampleRows());
-    h.writeFile("HI.SCO", table);
-    {
+    fakes::GameHarness ioError;
+    for (fakes::GameHarness* game : {&h, &ioError}) {
+        game->writeFile("HI.SCO", table);
         support::FileCallsSwap swap;
-        swap.calls().read = support::ReadFails;
-        h.createAndShow();
+        if (game == &h)
+            swap.calls().open = support::ReadingRefused;
+        else
+            swap.calls().read = support::ReadFails;
+        game->createAndShow();
     }
     expectDefaults();
-    EXPECT_EQ(h.readFile("HI.SCO"), " 0 \r\n");
-    EXPECT_EQ(h.readFile("HI.SCO.bad"), table);
+    for (fakes::GameHarness* game : {&h, &ioError}) {
+        EXPECT_EQ(game->readFile("HI.SCO"), " 0 \r\n");
+        EXPECT_EQ(game->readFile("HI.SCO.bad"), table);
+    }
 }
 
 // A damaged file and one that cannot be read, where nothing can be renamed.

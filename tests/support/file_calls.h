@@ -3,6 +3,8 @@
 // back when the swap goes.
 #pragma once
 
+#include <fcntl.h>
+
 #include <cerrno>
 
 #include "platform/data_files.h"
@@ -27,6 +29,15 @@ private:
 inline ssize_t ReadFails(int, void*, size_t) {
     errno = EIO;
     return -1;
+}
+
+// A file the player may not read: opening it for reading is refused.
+inline int ReadingRefused(const char* path, int flags, mode_t mode) {
+    if ((flags & O_ACCMODE) == O_RDONLY && !(flags & O_DIRECTORY)) {
+        errno = EACCES;
+        return -1;
+    }
+    return ::open(path, flags, mode);
 }
 
 // Every rename refused, as in a folder the player may not change.
