@@ -1,10 +1,9 @@
 // The top-ten file "HI.SCO": ten rows of name, start level, end level and
 // score, then a check value. Read once at start-up, written at the exit.
-#include <fstream>
-#include <iterator>
 #include <optional>
 
 #include "flow/topten_format.h"
+#include "platform/data_files.h"
 #include "rules/logic.h"
 
 namespace {
@@ -12,27 +11,21 @@ namespace {
 const char* const kTopTenFile = "HI.SCO";
 const char* const kMarkerLine = " 0 \r\n";
 
-bool ReadWholeFile(const std::string& path, std::string& content) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return false;
-    content.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    return !in.bad();
-}
-
 }  // namespace
 
 bool logic::WriteTopTen() {
     TopTenTable table;
     for (int i = 0; i <= 9; ++i) table[i] = {sTopName[i], iTopStartLevel[i], iTopEndLevel[i], lTopScore[i]};
-    return WriteWholeFile(kTopTenFile, formatTopTen(table));
+    return plat::writeDataFile(program_.gPath + kTopTenFile, formatTopTen(table));
 }
 
 void logic::ReadTopTen() {
-    std::string content;
+    plat::DataFile file = plat::readDataFile(program_.gPath + kTopTenFile);
     std::optional<TopTenTable> table;
-    if (ReadWholeFile(program_.gPath + kTopTenFile, content)) table = parseTopTen(content);
+    if (file.state == plat::DataFile::State::Read) table = parseTopTen(file.text);
     if (!table) {
-        RejectTopTen();
+        bool heldSomething = !file.text.empty() && file.text != kMarkerLine;
+        RejectTopTen(file.unread() || heldSomething);
         return;
     }
     lHiScore = 0;
@@ -47,13 +40,17 @@ void logic::ReadTopTen() {
     visual_->hiscore().setCaption(plat::digits(lHiScore));
 }
 
-// A damaged file is kept aside as "HI.SCO.bad" before the marker line
-// replaces it, so that nothing the player had is lost.
-void logic::RejectTopTen() {
-    std::string damaged;
-    bool found = ReadWholeFile(program_.gPath + kTopTenFile, damaged);
-    if (found && !damaged.empty() && damaged != kMarkerLine) WriteWholeFile(std::string(kTopTenFile) + ".bad", damaged);
-    WriteWholeFile(kTopTenFile, kMarkerLine);
+// The marker line replaces a rejected file. A file that held anything but
+// the marker, or could not be read at all, is first kept aside as
+// "HI.SCO.bad" (or the next free "HI.SCO.bad2", ...), so that a damaged
+// table can still be mended by hand; one that cannot be kept stays as it is.
+// Either way the game goes on with the default rows.
+void logic::RejectTopTen(bool keepOld) {
+    const std::string path = program_.gPath + kTopTenFile;
+    if (keepOld)
+        plat::replaceKeepingOld(path, kMarkerLine);
+    else
+        plat::writeDataFile(path, kMarkerLine);
     lHiScore = 0;
     visual_->hiscore().setCaption("0");
     SetDefaultTopTen();

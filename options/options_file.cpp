@@ -1,11 +1,10 @@
 // The options file "OPT.TXT": read once when the game object is built,
 // written by the options dialog's Return.
-#include <fstream>
-#include <iterator>
 #include <optional>
 #include <string>
 
 #include "options/options_format.h"
+#include "platform/data_files.h"
 #include "rules/logic.h"
 
 namespace {
@@ -19,10 +18,9 @@ void logic::ReadOptions() {
     iStartLevel = 1;
     iControl = 0;
     iBlockType = 0;
-    std::ifstream in(program_.gPath + kOptionsFile, std::ios::binary);
-    if (!in) return;
-    std::optional<OptionValues> values =
-        parseOptions(std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()));
+    plat::DataFile file = plat::readDataFile(program_.gPath + kOptionsFile);
+    if (file.state != plat::DataFile::State::Read) return;
+    std::optional<OptionValues> values = parseOptions(file.text);
     if (!values) return;
     iSound = (*values)[0];
     // A game cannot start outside levels 1 to 10.
@@ -31,6 +29,11 @@ void logic::ReadOptions() {
     iBlockType = (*values)[3];
 }
 
+// A file the game could not read is not lost when the options are saved: it
+// is kept aside as "OPT.TXT.bad" (or the next free name) first.
 bool logic::WriteOptions() {
-    return WriteWholeFile(kOptionsFile, formatOptions({iSound, iStartLevel, iControl, iBlockType}));
+    const std::string path = program_.gPath + kOptionsFile;
+    const std::string text = formatOptions({iSound, iStartLevel, iControl, iBlockType});
+    if (plat::readDataFile(path).unread()) return plat::replaceKeepingOld(path, text);
+    return plat::writeDataFile(path, text);
 }

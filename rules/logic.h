@@ -113,10 +113,7 @@ private:
     void SetDefaultTopTen();
     bool WriteTopTen();
     void ReadTopTen();
-    void RejectTopTen();
-    // Writes a file whole or not at all: the old file stays until the new
-    // one is complete. Returns false when the file could not be written.
-    bool WriteWholeFile(const std::string& name, const std::string& content);
+    void RejectTopTen(bool keepOld);
 
     // ---- options/ ----
     void ReadOptions();

@@ -14,13 +14,14 @@ void StartupModule::Main() {
     program_.iTwipsY = plat::Integer(sys_.twipsY());
     if (program_.iTwipsX != 15 || program_.iTwipsY != 15) RefuseDisplay();
     sys_.setScreenPointer(plat::PointerHourglass);
-    program_.gPath = programFolder_ + "/";
+    program_.gPath = programFolder_.ends_with('/') ? programFolder_ : programFolder_ + "/";
     CreateLogic();
     sys_.DoEvents();
     sys_.setScreenPointer(plat::PointerDefault);
 }
 
 void StartupModule::RefuseDisplay() {
+    startFailed_ = true;
     sys_.msgBox("Please change font size to small in CONTROL PANEL - DISPLAY !", plat::MbOk, "Corvane 95");
     sys_.end();
 }
@@ -32,6 +33,7 @@ void StartupModule::CreateLogic() {
     try {
         gLogic_ = std::make_unique<logic>(program_, windows_);
     } catch (const plat::PictureMissing& e) {
+        startFailed_ = true;
         sys_.setScreenPointer(plat::PointerDefault);
         sys_.msgBox("Corvane cannot start: the picture file \"" + e.path() + "\" is missing or unreadable.",
                     plat::MbCritical, "Corvane");

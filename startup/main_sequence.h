@@ -13,8 +13,8 @@ class logic;
 
 class StartupModule {
 public:
-    // programFolder is the folder of the running program; pictureFolder holds
-    // the windows' pictures.
+    // programFolder is the folder of the running program (with or without a
+    // trailing "/"); pictureFolder holds the windows' pictures.
     StartupModule(plat::System& sys, std::string programFolder, std::string pictureFolder);
     ~StartupModule();
     StartupModule(const StartupModule&) = delete;
@@ -26,6 +26,8 @@ public:
     void Main();
 
     logic* gLogic() const { return gLogic_.get(); }
+    // Main refused to start the game (display check, a missing picture).
+    bool startFailed() const { return startFailed_; }
     Program& program() { return program_; }
 
 private:
@@ -37,4 +39,5 @@ private:
     Program program_;
     GameWindowFactory windows_;
     std::unique_ptr<logic> gLogic_;  // keeps the game object alive for the run
+    bool startFailed_ = false;
 };

@@ -1,13 +1,17 @@
 // The corvane program: opens the SDL window over the whole display (or the
 // window CORVANE_WINDOW asks for), starts the game and runs its event loop.
+// It exits with status 1 when it cannot start: no SDL, no display to show
+// the window on, or a game that refused to start (a missing picture).
 #define SDL_MAIN_HANDLED
 #include <SDL.h>
 
 #include <cstdio>
 #include <cstdlib>
 #include <exception>
+#include <memory>
 #include <string>
 
+#include "platform/message_box.h"
 #include "platform/sdl/sdl_backend.h"
 #include "startup/main_sequence.h"
 
@@ -22,15 +26,53 @@ std::string programFolder() {
     return dir;
 }
 
-void runGame(const plat::sdl::DisplayMode& mode, const std::string& dir) {
-    plat::sdl::SdlBackend backend(mode, dir + "/pictures");
-    plat::System sys(backend, mode.width, mode.height);
+std::string environment(const char* name) {
+    const char* value = std::getenv(name);
+    return value ? value : "";
+}
+
+// SDL's drivers that show nothing to anybody.
+bool unseenDriver() {
+    const char* driver = SDL_GetCurrentVideoDriver();
+    std::string name = driver ? driver : "";
+    return name == "offscreen" || name == "dummy";
+}
+
+// Without a display SDL falls back to a driver that shows nothing; only a
+// user who chose it through SDL_VIDEODRIVER gets it. Why there is no window
+// to see, or "" when there is one.
+std::string missingDisplay() {
+    if (!environment("SDL_VIDEODRIVER").empty() || !unseenDriver()) return "";
+    std::string display = environment("DISPLAY"), wayland = environment("WAYLAND_DISPLAY");
+    if (display.empty() && wayland.empty()) return "DISPLAY is not set";
+    return "cannot open the display \"" + (display.empty() ? wayland : display) + "\"";
+}
+
+// Where nobody sees the window nobody can answer a message box: its text
+// goes to standard error and it takes its default button, so the program
+// never waits for a click that cannot come.
+class UnseenBackend : public plat::sdl::SdlBackend {
+public:
+    using SdlBackend::SdlBackend;
+    int runMessageBox(plat::System&, plat::MessageBox& box) override {
+        std::fprintf(stderr, "corvane: %s\n", box.prompt.c_str());
+        return box.defaultAnswer();
+    }
+};
+
+// The exit status: 1 when the game refused to start.
+int runGame(const plat::sdl::DisplayMode& mode, const std::string& dir) {
+    std::unique_ptr<plat::sdl::SdlBackend> backend = unseenDriver()
+                                                         ? std::make_unique<UnseenBackend>(mode, dir + "/pictures")
+                                                         : std::make_unique<plat::sdl::SdlBackend>(mode, dir + "/pictures");
+    plat::System sys(*backend, mode.width, mode.height);
+    StartupModule startup(sys, dir, dir + "/pictures");
     try {
-        StartupModule startup(sys, dir + "/", dir + "/pictures");
         startup.Main();
         sys.run();
     } catch (const plat::ProgramEnded&) {
     }
+    return startup.startFailed() ? 1 : 0;
 }
 
 }  // namespace
@@ -41,6 +83,11 @@ int main(int, char**) {
         std::fprintf(stderr, "corvane: cannot start SDL: %s\n", SDL_GetError());
         return 1;
     }
+    if (std::string why = missingDisplay(); !why.empty()) {
+        std::fprintf(stderr, "corvane: no display to open a window on (%s)\n", why.c_str());
+        SDL_Quit();
+        return 1;
+    }
     SDL_InitSubSystem(SDL_INIT_AUDIO);  // without sound the game goes on silently
     SDL_DisplayMode desktop{};
     if (SDL_GetDesktopDisplayMode(0, &desktop) != 0) {
@@ -49,7 +96,8 @@ int main(int, char**) {
     }
     int status = 0;
     try {
-        runGame(plat::sdl::chooseDisplayMode(std::getenv("CORVANE_WINDOW"), desktop.w, desktop.h), programFolder());
+        status = runGame(plat::sdl::chooseDisplayMode(std::getenv("CORVANE_WINDOW"), desktop.w, desktop.h),
+                         programFolder());
     } catch (const std::exception& e) {
         std::fprintf(stderr, "corvane: %s\n", e.what());
         status = 1;

@@ -25,8 +25,8 @@ std::string findFile(const std::string& path) {
     };
     std::string want = lower(p.filename().string());
     fs::path dir = p.has_parent_path() ? p.parent_path() : fs::path(".");
-    for (const auto& entry : fs::directory_iterator(dir, ec))
-        if (lower(entry.path().filename().string()) == want) return entry.path().string();
+    for (fs::directory_iterator it(dir, ec), end; !ec && it != end; it.increment(ec))
+        if (lower(it->path().filename().string()) == want) return it->path().string();
     return path;
 }
 }  // namespace

@@ -2,10 +2,14 @@
 // open and close the dialog.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <array>
 #include <filesystem>
+#include <functional>
 
 #include "rules/logic_probe.h"
+#include "tests/support/file_calls.h"
 #include "tests/support/game_harness.h"
 
 namespace {
@@ -51,6 +55,12 @@ TEST(OptionsFile, AnythingShortOfFourWholeNumbersGivesAllDefaults) {
         EXPECT_EQ(ReadFrom(content), (Values{1, 1, 0, 0})) << content;
 }
 
+TEST(OptionsFile, AFileLongerThan64KiBGivesTheDefaults) {
+    std::string longest = "0\r\n7\r\n1\r\n1\r\n" + std::string(65536 - 12, ' ');
+    EXPECT_EQ(ReadFrom(longest), (Values{0, 7, 1, 1}));
+    EXPECT_EQ(ReadFrom(longest + " "), (Values{1, 1, 0, 0}));
+}
+
 TEST(OptionsFile, SixteenBitValuesOutsideTheCodesAreKept) {
     EXPECT_EQ(ReadFrom("-32768\r\n3\r\n32767\r\n2\r\n"), (Values{-32768, 3, 32767, 2}));
 }
@@ -93,6 +103,42 @@ TEST_F(Options, AFailedWriteKeepsTheOldFileAndTheValues) {
     EXPECT_EQ(h.readFile("OPT.TXT"), " 1 \r\n 2 \r\n 0 \r\n 0 \r\n");
     EXPECT_EQ(game.StartLevel(), 9);
     EXPECT_EQ(game.StartLevels(), 9);
+}
+
+// What cannot be read gives the defaults and stays until the player saves;
+// saving keeps it aside first.
+TEST(OptionsFile, AFileThatCannotBeReadIsKeptAsideWhenSaved) {
+    const std::string values = "0\r\n7\r\n1\r\n1\r\n";
+    struct Case {
+        const char* what;
+        std::function<void(fakes::GameHarness&)> make;
+        bool readsFail = false;
+    };
+    const Case cases[] = {
+        {"a folder", [](fakes::GameHarness& h) { std::filesystem::create_directory(h.path("OPT.TXT")); }},
+        {"a pipe", [](fakes::GameHarness& h) { mkfifo(h.path("OPT.TXT").c_str(), 0600); }},
+        {"an I/O error", [&](fakes::GameHarness& h) { h.writeFile("OPT.TXT", values); }, true},
+        {"too long", [&](fakes::GameHarness& h) { h.writeFile("OPT.TXT", values + std::string(70000, ' ')); }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        fakes::GameHarness h;
+        c.make(h);
+        auto kind = std::filesystem::symlink_status(h.path("OPT.TXT")).type();
+        std::string before = h.readFile("OPT.TXT");
+        support::FileCallsSwap swap;
+        if (c.readsFail) swap.calls().read = support::ReadFails;
+        logic& game = h.createAndShow();
+        EXPECT_EQ(game.StartLevel(), 1);
+        EXPECT_EQ(game.Sound(), 1);
+        EXPECT_EQ(std::filesystem::symlink_status(h.path("OPT.TXT")).type(), kind);
+        EXPECT_FALSE(h.fileExists("OPT.TXT.bad"));
+        game.SetStartLevel(3);
+        game.ReturnPressedInOptions();
+        EXPECT_EQ(h.readFile("OPT.TXT"), " 1 \r\n 3 \r\n 0 \r\n 0 \r\n");
+        EXPECT_EQ(std::filesystem::symlink_status(h.path("OPT.TXT.bad")).type(), kind);
+        EXPECT_EQ(h.readFile("OPT.TXT.bad"), before);
+    }
 }
 
 TEST_F(Options, ReadingTheControlModeSetsTheBoardsPointer) {

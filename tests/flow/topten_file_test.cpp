@@ -2,10 +2,13 @@
 // marker line, and writing at the exit.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <filesystem>
 #include <vector>
 
 #include "rules/logic_probe.h"
+#include "tests/support/file_calls.h"
 #include "tests/support/game_harness.h"
 
 namespace {
@@ -149,6 +152,88 @@ TEST_F(TopTenFile, AMarkerThatCannotBeWrittenLeavesTheDefaultsInMemory) {
     h.createAndShow();
     expectDefaults();
     EXPECT_EQ(h.readFile("HI.SCO"), damaged);
+    EXPECT_FALSE(h.fileExists("HI.SCO.bad"));  // put back in its place
+}
+
+TEST_F(TopTenFile, AKeptCopyNeverReplacesAnEarlierOne) {
+    h.writeFile("HI.SCO.bad", "first damage");
+    h.writeFile("HI.SCO.bad2", "second damage");
+    std::string damaged = TableText(SampleRows(), 1);
+    startWith(damaged);
+    expectDefaults();
+    EXPECT_EQ(h.readFile("HI.SCO"), " 0 \r\n");
+    EXPECT_EQ(h.readFile("HI.SCO.bad"), "first damage");
+    EXPECT_EQ(h.readFile("HI.SCO.bad2"), "second damage");
+    EXPECT_EQ(h.readFile("HI.SCO.bad3"), damaged);
+}
+
+TEST_F(TopTenFile, AFolderOrAPipeInPlaceOfTheFileIsKeptAsideAndTheGameStarts) {
+    std::filesystem::create_directory(h.path("HI.SCO"));
+    fakes::GameHarness other;
+    ASSERT_EQ(mkfifo(other.path("HI.SCO").c_str(), 0600), 0);
+    for (fakes::GameHarness* game : {&h, &other}) {
+        game->createAndShow();
+        EXPECT_EQ(LogicProbe::topName(*game->game, 0), "Oru");
+        EXPECT_EQ(game->visual().hiscore().caption(), "0");
+        EXPECT_EQ(game->readFile("HI.SCO"), " 0 \r\n");
+    }
+    EXPECT_TRUE(std::filesystem::is_directory(h.path("HI.SCO.bad")));
+    EXPECT_TRUE(std::filesystem::is_fifo(other.path("HI.SCO.bad")));
+}
+
+// No permission to read it, or an I/O error while reading.
+TEST_F(TopTenFile, AFileThatCannotBeReadIsKeptAsideNotOverwritten) {
+    std::string table = TableText(SampleRows());
+    fakes::GameHarness ioError;
+    for (fakes::GameHarness* game : {&h, &ioError}) {
+        game->writeFile("HI.SCO", table);
+        support::FileCallsSwap swap;
+        if (game == &h)
+            swap.calls().open = support::ReadingRefused;
+        else
+            swap.calls().read = support::ReadFails;
+        game->createAndShow();
+    }
+    expectDefaults();
+    for (fakes::GameHarness* game : {&h, &ioError}) {
+        EXPECT_EQ(game->readFile("HI.SCO"), " 0 \r\n");
+        EXPECT_EQ(game->readFile("HI.SCO.bad"), table);
+    }
+}
+
+// A damaged file and one that cannot be read, where nothing can be renamed.
+TEST_F(TopTenFile, AFileThatCannotBeKeptStaysAsItIs) {
+    std::string damaged = TableText(SampleRows(), 1), table = TableText(SampleRows());
+    fakes::GameHarness unreadable;
+    h.writeFile("HI.SCO", damaged);
+    unreadable.writeFile("HI.SCO", table);
+    support::FileCallsSwap swap;
+    swap.calls().rename = support::RenameRefused;
+    h.createAndShow();
+    swap.calls().read = support::ReadFails;
+    unreadable.createAndShow();
+    expectDefaults();
+    EXPECT_EQ(LogicProbe::topName(*unreadable.game, 0), "Oru");
+    EXPECT_EQ(h.readFile("HI.SCO"), damaged);
+    EXPECT_EQ(unreadable.readFile("HI.SCO"), table);
+    EXPECT_FALSE(h.fileExists("HI.SCO.bad") || h.fileExists("HI.SCO.new"));
+    EXPECT_FALSE(unreadable.fileExists("HI.SCO.bad") || unreadable.fileExists("HI.SCO.new"));
+}
+
+// No table is near 64 KiB: a longer file is refused unread, and kept.
+TEST_F(TopTenFile, AFileLongerThan64KiBIsRejectedAndKept) {
+    std::string table = TableText(SampleRows());
+    std::string longest = table + std::string(65536 - table.size(), ' ');
+    logic& game = startWith(longest);
+    EXPECT_EQ(LogicProbe::hiScore(game), 900);
+
+    fakes::GameHarness longer;
+    longer.writeFile("HI.SCO", longest + " ");
+    longer.createAndShow();
+    EXPECT_EQ(LogicProbe::hiScore(*longer.game), 0);
+    EXPECT_EQ(LogicProbe::topName(*longer.game, 0), "Oru");
+    EXPECT_EQ(longer.readFile("HI.SCO"), " 0 \r\n");
+    EXPECT_EQ(longer.readFile("HI.SCO.bad"), longest + " ");
 }
 
 TEST_F(TopTenFile, TheMarkerFileItselfIsRejectedWithoutReplacingTheKeptCopy) {

@@ -1,10 +1,6 @@
 #include "dialog_fixture.h"
 
 #include <algorithm>
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 
 std::unique_ptr<OptionsInterface> DialogFactory::loadOptions() {
     auto made = std::make_unique<OptionsWindow>(program_);
@@ -13,21 +9,14 @@ std::unique_ptr<OptionsInterface> DialogFactory::loadOptions() {
 }
 
 DialogTest::DialogTest() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "corvane-dialog-XXXXXX").string();
-    if (!mkdtemp(pattern.data())) throw std::runtime_error("cannot make a temporary folder");
-    folder = pattern + "/";
     program = std::make_unique<Program>(sys, folder, CORVANE_PICTURES);
     windows = std::make_unique<DialogFactory>(sys, log, *program);
 }
 
-DialogTest::~DialogTest() {
-    game.reset();
-    std::error_code ignored;
-    std::filesystem::remove_all(folder, ignored);
-}
+DialogTest::~DialogTest() { game.reset(); }
 
 void DialogTest::open(const std::string& optionsFile) {
-    if (!optionsFile.empty()) std::ofstream(folder + "OPT.TXT", std::ios::binary) << optionsFile;
+    if (!optionsFile.empty()) programFolder.write("OPT.TXT", optionsFile);
     game = std::make_unique<logic>(*program, *windows);
     game->OptionsPressed();
     sys.DoEvents();
@@ -58,7 +47,4 @@ void DialogTest::key(int keyCode, int shift) {
 
 int DialogTest::count(const std::string& call) const { return int(std::count(log.begin(), log.end(), call)); }
 
-std::string DialogTest::readFile(const std::string& name) const {
-    std::ifstream in(folder + name, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
+std::string DialogTest::readFile(const std::string& name) const { return programFolder.read(name); }

@@ -14,6 +14,7 @@
 #include "rules/logic.h"
 #include "shared/program.h"
 #include "tests/support/fake_windows.h"
+#include "tests/support/temp_folder.h"
 
 class DialogFactory : public fakes::FakeWindowFactory {
 public:
@@ -47,7 +48,8 @@ protected:
 
     plat::HeadlessBackend backend;
     plat::System sys{backend, 800, 600};
-    std::string folder;
+    support::TempFolder programFolder;
+    std::string folder = programFolder.prefix();
     std::unique_ptr<Program> program;
     fakes::CallLog log;
     std::unique_ptr<DialogFactory> windows;

@@ -1,36 +1,11 @@
 #include "scenario.h"
 
-#include <fstream>
-#include <random>
 #include <sstream>
 
 #include "runner.h"
 #include "script.h"
 
 namespace scenario {
-
-Folder::Folder() {
-    static std::mt19937_64 names{std::random_device{}()};
-    path_ = std::filesystem::temp_directory_path() / ("corvane-scenario-" + std::to_string(names()));
-    std::filesystem::create_directories(path_);
-}
-
-Folder::~Folder() {
-    std::error_code ec;
-    std::filesystem::permissions(path_, std::filesystem::perms::owner_all, ec);
-    std::filesystem::remove_all(path_, ec);
-}
-
-std::string Folder::read(const std::string& name) const {
-    std::ifstream in(path_ / name, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
-void Folder::write(const std::string& name, const std::string& text) const {
-    std::ofstream(path_ / name, std::ios::binary) << text;
-}
 
 std::vector<json> play(const std::string& text, const Folder& folder) {
     std::istringstream in(text);

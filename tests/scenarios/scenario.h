@@ -8,23 +8,14 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/temp_folder.h"
+
 namespace scenario {
 
 using nlohmann::json;
 
 // A program folder of its own, removed afterwards.
-class Folder {
-public:
-    Folder();
-    ~Folder();
-    const std::filesystem::path& path() const { return path_; }
-    std::string read(const std::string& name) const;  // "" when missing
-    void write(const std::string& name, const std::string& text) const;
-    bool has(const std::string& name) const { return std::filesystem::exists(path_ / name); }
-
-private:
-    std::filesystem::path path_;
-};
+using Folder = support::TempFolder;
 
 // Runs the script; returns one JSON object per dump or grid line.
 std::vector<json> play(const std::string& script, const Folder& folder);

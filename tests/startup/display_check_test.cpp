@@ -17,6 +17,7 @@ class WrongDisplay : public StartupTest, public ::testing::WithParamInterface<Tw
 TEST_P(WrongDisplay, ShowsTheMessageAndEndsBeforeAnythingElse) {
     EXPECT_FALSE(start(640, 480, GetParam().x, GetParam().y));
     EXPECT_TRUE(sys->ended());
+    EXPECT_TRUE(module->startFailed());
     ASSERT_EQ(sys->shownBoxes.size(), 1u);
     EXPECT_EQ(sys->shownBoxes[0].prompt, "Please change font size to small in CONTROL PANEL - DISPLAY !");
     EXPECT_EQ(sys->shownBoxes[0].title, "Corvane 95");
@@ -32,11 +33,20 @@ INSTANTIATE_TEST_SUITE_P(EitherDirection, WrongDisplay, ::testing::Values(Twips{
 TEST_F(StartupTest, SmallFontsPassTheCheckAndKeepTheProgramFolder) {
     ASSERT_TRUE(start());
     EXPECT_TRUE(sys->shownBoxes.empty());
+    EXPECT_FALSE(module->startFailed());
     ASSERT_NE(module->gLogic(), nullptr);
     EXPECT_EQ(module->program().iTwipsX, 15);
     EXPECT_EQ(module->program().iTwipsY, 15);
     EXPECT_EQ(module->program().gPath, folder + "/");
     EXPECT_EQ(backend.screenPointers, (std::vector<int>{plat::PointerHourglass, plat::PointerDefault}));
+}
+
+// The program folder may come with its slash; every file name then still
+// has one slash before it.
+TEST_F(StartupTest, AProgramFolderEndingInASlashGetsNoSecond) {
+    folder += "/";
+    ASSERT_TRUE(start());
+    EXPECT_EQ(module->program().gPath, folder);
 }
 
 TEST_F(StartupTest, WithoutAnOptionsFileStartsWithTheDefaultsAndWritesNone) {

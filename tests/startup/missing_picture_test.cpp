@@ -13,6 +13,7 @@ TEST_P(MissingPicture, NamesTheFileAndEnds) {
     removeFile(std::string("pictures/") + GetParam() + ".bmp");
     EXPECT_FALSE(start());
     EXPECT_TRUE(sys->ended());
+    EXPECT_TRUE(module->startFailed());
     ASSERT_EQ(sys->shownBoxes.size(), 1u);
     EXPECT_EQ(sys->shownBoxes[0].prompt,
               "Corvane cannot start: the picture file \"" + path + "\" is missing or unreadable.");

@@ -1,22 +1,14 @@
 #include "startup_fixture.h"
 
-#include <cstdlib>
 #include <filesystem>
 
 namespace fs = std::filesystem;
 
-StartupTest::StartupTest() {
-    std::string pattern = (fs::temp_directory_path() / "corvane-startup-XXXXXX").string();
-    if (!mkdtemp(pattern.data())) throw std::runtime_error("cannot make a temporary folder");
-    folder = pattern;
-    fs::copy(CORVANE_PICTURES, folder + "/pictures");
-}
+StartupTest::StartupTest() { fs::copy(CORVANE_PICTURES, folder + "/pictures"); }
 
 StartupTest::~StartupTest() {
     module.reset();
     sys.reset();
-    std::error_code ignored;
-    fs::remove_all(folder, ignored);
 }
 
 bool StartupTest::start(int widthPx, int heightPx, int twipsX, int twipsY) {
@@ -37,7 +29,7 @@ std::vector<std::string> StartupTest::dataFiles() const {
     return names;
 }
 
-bool StartupTest::exists(const std::string& name) const { return fs::exists(folder + "/" + name); }
+bool StartupTest::exists(const std::string& name) const { return programFolder.has(name); }
 
 void StartupTest::removeFile(const std::string& name) const { fs::remove(folder + "/" + name); }
 

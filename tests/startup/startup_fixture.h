@@ -12,6 +12,7 @@
 #include "platform/headless/headless_backend.h"
 #include "platform/system.h"
 #include "startup/main_sequence.h"
+#include "tests/support/temp_folder.h"
 
 // Keeps every change of the whole screen's pointer.
 class PointerBackend : public plat::HeadlessBackend {
@@ -37,8 +38,9 @@ protected:
     void removeFile(const std::string& name) const;
     int visibleForms() const;
 
+    support::TempFolder programFolder;
+    std::string folder = programFolder.path().string();  // without a trailing "/"
     PointerBackend backend;
     std::unique_ptr<plat::System> sys;
     std::unique_ptr<StartupModule> module;
-    std::string folder;  // without a trailing "/"
 };

@@ -10,6 +10,7 @@
 #include "rules/logic.h"
 #include "shared/program.h"
 #include "tests/support/fake_windows.h"
+#include "tests/support/temp_folder.h"
 
 namespace fakes {
 
@@ -30,9 +31,9 @@ public:
 
     const std::string& folder() const { return folder_; }
     std::string path(const std::string& name) const { return folder_ + name; }
-    void writeFile(const std::string& name, const std::string& content) const;
-    std::string readFile(const std::string& name) const;  // empty when missing
-    bool fileExists(const std::string& name) const;
+    void writeFile(const std::string& name, const std::string& content) const { folderFiles_.write(name, content); }
+    std::string readFile(const std::string& name) const { return folderFiles_.read(name); }  // empty when missing
+    bool fileExists(const std::string& name) const { return folderFiles_.has(name); }
 
     // Runs the exit command; true when it ended the program.
     bool exitGame();
@@ -48,15 +49,17 @@ public:
     FakeOptions& options() { return *windows.options; }
     FakeBlack& black() { return *windows.black; }
 
+private:
+    support::TempFolder folderFiles_;  // removed last, after the game in it
+    std::string folder_ = folderFiles_.prefix();
+
+public:
     plat::HeadlessBackend backend;
     plat::System sys;
     CallLog log;
     FakeWindowFactory windows{sys, log};
     std::unique_ptr<Program> program;
     std::unique_ptr<logic> game;
-
-private:
-    std::string folder_;
 };
 
 }  // namespace fakes

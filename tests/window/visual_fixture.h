@@ -5,11 +5,8 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <memory>
-#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -19,6 +16,7 @@
 #include "rules/logic.h"
 #include "shared/program.h"
 #include "tests/support/fake_windows.h"
+#include "tests/support/temp_folder.h"
 #include "window/visual_window.h"
 
 namespace visual_test {
@@ -70,21 +68,13 @@ protected:
     void SetUp() override {
         if (!havePictures()) GTEST_SKIP() << "no pictures in " << picturesFolder() << "; build the target pictures";
     }
-    void TearDown() override {
-        game.reset();
-        std::filesystem::remove_all(folder);
-    }
-    static std::string makeFolder() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "corvane-visual-XXXXXX").string();
-        if (!mkdtemp(pattern.data())) throw std::runtime_error("cannot make a temporary folder");
-        return pattern + "/";
-    }
+    void TearDown() override { game.reset(); }
 
     // The game object as start-up builds it, with these options in its
     // file, then handed over from the title screen.
     logic& start(Options o = {}) {
-        std::ofstream(folder + "OPT.TXT") << o.sound << "\n" << o.startLevel << "\n" << o.control << "\n"
-                                          << o.blockType << "\n";
+        programFolder.write("OPT.TXT", std::to_string(o.sound) + "\n" + std::to_string(o.startLevel) + "\n" +
+                                           std::to_string(o.control) + "\n" + std::to_string(o.blockType) + "\n");
         game = std::make_unique<logic>(*program, windows);
         game->splashDone();
         backend.sounds.clear();
@@ -134,16 +124,17 @@ protected:
             names.push_back(path.substr(folder.size()) + "/" + std::to_string(flags));
         return names;
     }
-    bool fileExists(const std::string& name) const { return std::filesystem::exists(folder + name); }
+    bool fileExists(const std::string& name) const { return programFolder.has(name); }
 
     // A pending input event that only a yield takes off the queue.
     void queueProbe() { post(plat::InputEvent::Type::MouseMove, 0, -50, -50); }
     bool yielded() const { return !sys.inputPending(); }
 
+    support::TempFolder programFolder;
+    std::string folder = programFolder.prefix();
     CountingBackend backend;
     plat::System sys{backend, 1024, 768};
     fakes::CallLog log;
-    std::string folder = makeFolder();
     std::unique_ptr<Program> program = std::make_unique<Program>(sys, folder, picturesFolder());
     Windows windows{*program, log};
     std::unique_ptr<logic> game;

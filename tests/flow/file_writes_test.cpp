@@ -1,0 +1,146 @@
+// How the data files are written: whole, flushed to the disk before they
+// take the old file's place, never torn by a failing disk, through symbolic
+// links, and never from a stale "<file>.new".
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "rules/logic_probe.h"
+#include "tests/support/file_calls.h"
+#include "tests/support/game_harness.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+const std::string kMarker = " 0 \r\n";
+
+// The table a game with the default rows writes at the exit.
+std::string DefaultTable() {
+    std::string text;
+    for (int i = 0; i < 10; ++i) text += "\"Oru\",1,1,100\r\n";
+    return text + "1835\r\n";
+}
+
+// Every open, write, flush and rename, with the file's name in the program
+// folder.
+std::vector<std::string> gCalls;
+std::map<int, std::string> gNames;
+std::string gFolder;
+plat::FileCalls gReal;
+
+std::string NameOf(const std::string& path) {
+    std::string name = path.substr(gFolder.size());
+    return name.empty() ? "the folder" : name;
+}
+
+void Record(support::FileCallsSwap& swap, const std::string& folder) {
+    gCalls.clear();
+    gFolder = folder;
+    gReal = swap.real();
+    swap.calls().open = [](const char* path, int flags, mode_t mode) {
+        int fd = gReal.open(path, flags, mode);
+        gNames[fd] = NameOf(path);
+        gCalls.push_back("open " + gNames[fd]);
+        return fd;
+    };
+    swap.calls().write = [](int fd, const void* data, size_t size) {
+        gCalls.push_back("write " + gNames[fd]);
+        return gReal.write(fd, data, size);
+    };
+    swap.calls().fsync = [](int fd) {
+        gCalls.push_back("fsync " + gNames[fd]);
+        return gReal.fsync(fd);
+    };
+    swap.calls().rename = [](const char* from, const char* to, bool noReplace) {
+        gCalls.push_back("rename " + NameOf(from) + " " + NameOf(to));
+        return gReal.rename(from, to, noReplace);
+    };
+}
+
+struct FileWrites : ::testing::Test {
+    void SetUp() override {
+        h.writeFile("HI.SCO", kMarker);
+        h.createAndShow();
+    }
+    fakes::GameHarness h;
+};
+
+TEST_F(FileWrites, TheNewFileReachesTheDiskBeforeItTakesTheOldOnesPlaceAndTheFolderAfter) {
+    support::FileCallsSwap swap;
+    Record(swap, h.folder());
+    ASSERT_TRUE(h.exitGame());
+    EXPECT_EQ(gCalls, (std::vector<std::string>{"open HI.SCO.new", "write HI.SCO.new", "fsync HI.SCO.new",
+                                                "rename HI.SCO.new HI.SCO", "open the folder", "fsync the folder"}));
+    EXPECT_EQ(h.readFile("HI.SCO"), DefaultTable());
+}
+
+// A full disk cuts the write short; a flush meets an I/O error.
+TEST_F(FileWrites, AWriteOrAFlushThatFailsLeavesTheOldFileWhole) {
+    support::FileCallsSwap swap;
+    gReal = swap.real();
+    static bool full = false;
+    swap.calls().write = [](int fd, const void* data, size_t size) -> ssize_t {
+        if (full) {
+            errno = ENOSPC;
+            return -1;
+        }
+        full = true;
+        return gReal.write(fd, data, size / 2);
+    };
+    ASSERT_TRUE(h.exitGame());
+    EXPECT_EQ(h.readFile("HI.SCO"), kMarker);
+    EXPECT_FALSE(h.fileExists("HI.SCO.new"));
+
+    fakes::GameHarness other;
+    logic& game = other.createAndShow();
+    swap.calls() = swap.real();
+    swap.calls().fsync = [](int) {
+        errno = EIO;
+        return -1;
+    };
+    game.SetStartLevel(5);
+    game.ReturnPressedInOptions();
+    EXPECT_FALSE(other.fileExists("OPT.TXT"));
+    EXPECT_FALSE(other.fileExists("OPT.TXT.new"));
+    EXPECT_EQ(game.StartLevel(), 5);
+}
+
+TEST(FileWrite, ASymbolicLinkStaysALinkAndItsTargetIsReplaced) {
+    fakes::GameHarness linked;
+    fs::create_directory(linked.path("data"));
+    linked.writeFile("data/scores", "damaged");
+    fs::create_symlink("data/scores", linked.path("HI.SCO"));
+    linked.createAndShow();
+    EXPECT_TRUE(fs::is_symlink(linked.path("HI.SCO")));
+    EXPECT_EQ(linked.readFile("data/scores"), kMarker);
+    EXPECT_EQ(linked.readFile("data/scores.bad"), "damaged");
+
+    ASSERT_TRUE(linked.exitGame());
+    EXPECT_TRUE(fs::is_symlink(linked.path("HI.SCO")));
+    EXPECT_EQ(linked.readFile("data/scores"), DefaultTable());
+    EXPECT_FALSE(linked.fileExists("data/scores.new"));
+    EXPECT_FALSE(linked.fileExists("HI.SCO.new"));
+}
+
+// A write killed half-way leaves "<file>.new" behind.
+TEST(FileWrite, AStaleNewFileIsNeverReadAndTheNextWriteReplacesIt) {
+    fakes::GameHarness stale;
+    stale.writeFile("HI.SCO", kMarker);
+    stale.writeFile("HI.SCO.new", "\"Abc\",1,1,5000\r\n" + std::string(200, 'x'));
+    stale.writeFile("OPT.TXT.new", " 0 \r\n 9 \r\n 1 \r\n 1 \r\n");
+    logic& game = stale.createAndShow();
+    EXPECT_EQ(LogicProbe::hiScore(game), 0);
+    EXPECT_EQ(game.StartLevel(), 1);
+
+    game.ReturnPressedInOptions();
+    EXPECT_EQ(stale.readFile("OPT.TXT"), " 1 \r\n 1 \r\n 0 \r\n 0 \r\n");
+    ASSERT_TRUE(stale.exitGame());
+    EXPECT_EQ(stale.readFile("HI.SCO"), DefaultTable());
+    EXPECT_FALSE(stale.fileExists("HI.SCO.new") || stale.fileExists("OPT.TXT.new"));
+}
+
+}  // namespace
