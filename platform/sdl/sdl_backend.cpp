@@ -50,7 +50,7 @@ void SdlBackend::toWindows(System& sys, const SDL_Event& e) {
     using T = InputEvent::Type;
     switch (e.type) {
         case SDL_KEYDOWN: {
-            int vk = virtualKeyOf(e.key.keysym.sym);
+            int vk = virtualKeyOf(e.key.keysym);
             if (vk == 0) return;
             sys.post({T::KeyDown, vk, shiftStateOf(e.key.keysym.mod), 0, 0});
             if (int c = characterOfKey(vk); c >= 0) sys.post({T::Char, c, 0, 0, 0});
@@ -81,7 +81,7 @@ void SdlBackend::toBox(System& sys, const SDL_Event& e) {
         return layOutMessageBox(*box_, sys.screenWidthPx(), sys.screenHeightPx()).buttonAt(mouseX_, mouseY_);
     };
     if (e.type == SDL_KEYDOWN) {
-        box_->key(virtualKeyOf(e.key.keysym.sym));
+        box_->key(virtualKeyOf(e.key.keysym));
         sys.invalidate();
     } else if (e.type == SDL_MOUSEBUTTONDOWN && e.button.button == SDL_BUTTON_LEFT) {
         pressedButton_ = buttonAt(e.button.x, e.button.y);
