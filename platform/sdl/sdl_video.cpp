@@ -20,8 +20,12 @@ void setIcon(SDL_Window* window, const std::string& path) {
 
 SdlVideo::SdlVideo(const DisplayMode& mode, const std::string& iconPath) : mode_(mode) {
     Uint32 flags = mode.fullscreen ? SDL_WINDOW_FULLSCREEN_DESKTOP | SDL_WINDOW_BORDERLESS : SDL_WINDOW_RESIZABLE;
-    window_ = SDL_CreateWindow("Corvane", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, mode.width, mode.height,
-                               flags);
+    int w = mode.width, h = mode.height;
+    SDL_DisplayMode desktop{};
+    // Full screen the window is the display's size even where no window
+    // manager makes it so; the game's screen is shown in it scaled.
+    if (mode.fullscreen && SDL_GetDesktopDisplayMode(0, &desktop) == 0) w = desktop.w, h = desktop.h;
+    window_ = SDL_CreateWindow("Corvane", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, w, h, flags);
     if (!window_) fail("Cannot open the window");
     setIcon(window_, iconPath);
     if (!SDL_GetWindowSurface(window_)) fail("Cannot draw into the window");

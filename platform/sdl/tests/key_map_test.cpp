@@ -95,10 +95,18 @@ TEST(KeyMap, MouseButtonsAndHeldButtons) {
 }
 
 TEST(DisplayModeChoice, WholeDisplayUnlessAWindowIsAskedFor) {
-    DisplayMode full = chooseDisplayMode(nullptr, 1920, 1080);
-    EXPECT_TRUE(full.fullscreen);
-    EXPECT_EQ(full.width, 1920);
-    EXPECT_EQ(full.height, 1080);
+    // Full screen: the display over the largest whole number leaving 640 x 480.
+    struct Case {
+        int displayW, displayH, w, h;
+    };
+    for (Case c : {Case{1920, 1080, 960, 540}, Case{2560, 1440, 853, 480}, Case{3840, 2160, 960, 540},
+                   Case{800, 600, 800, 600}, Case{1024, 768, 1024, 768}, Case{1280, 960, 640, 480},
+                   Case{1279, 959, 1279, 959}, Case{600, 400, 600, 400}}) {
+        DisplayMode full = chooseDisplayMode(nullptr, c.displayW, c.displayH);
+        EXPECT_TRUE(full.fullscreen);
+        EXPECT_EQ(full.width, c.w) << c.displayW << "x" << c.displayH;
+        EXPECT_EQ(full.height, c.h) << c.displayW << "x" << c.displayH;
+    }
     DisplayMode win = chooseDisplayMode("800x600", 1920, 1080);
     EXPECT_FALSE(win.fullscreen);
     EXPECT_EQ(win.width, 800);
