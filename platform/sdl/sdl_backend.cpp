@@ -140,6 +140,8 @@ int SdlBackend::runMessageBox(System& sys, MessageBox& box) {
 
 void SdlBackend::waitUntil(System& sys, int64_t until) {
     if (sys.version() != shownVersion_ || exposed_) until = std::min(until, lastPresent_ + kPresentEveryMs);
+    sound_.closeIfQuiet(SDL_GetTicks64());
+    if (uint64_t due = sound_.closeDue(); due != SdlSound::kNever) until = std::min(until, int64_t(due - start_));
     if (until == INT64_MAX) {
         SDL_WaitEvent(nullptr);
         return;
@@ -166,10 +168,10 @@ void SdlBackend::present(System& sys) {
 
 void SdlBackend::pointerChanged(System& sys) {
     if (box_) {
-        pointer_.show({});
+        pointer_.show({}, 1);
         return;
     }
-    pointer_.show(sys.pointerAt(mouseX_, mouseY_));
+    pointer_.show(sys.pointerAt(mouseX_, mouseY_), video_.scale());
 }
 
 }  // namespace plat::sdl
