@@ -4,7 +4,6 @@
 // (SDL_AUDIODRIVER; the dummy driver when unset).
 //
 //   corvane-bench-sound [Google Benchmark options]
-#include <SDL.h>
 #include <benchmark/benchmark.h>
 
 #include <cstdlib>
@@ -43,7 +42,7 @@ void playAfterQuiet(benchmark::State& state) {
 
 int main(int argc, char** argv) {
     setenv("SDL_AUDIODRIVER", "dummy", 0);
-    if (SDL_Init(SDL_INIT_AUDIO) != 0) return 1;
+    if (!plat::sdl::startAudio()) return 1;
     benchmark::Initialize(&argc, argv);
     benchmark::RegisterBenchmark("sound/play/device-open", playWhileOpen)->Unit(benchmark::kMicrosecond);
     // Each closing waits for the audio thread to end: a fixed number of rounds.
@@ -52,6 +51,6 @@ int main(int argc, char** argv) {
         ->Iterations(50);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
-    SDL_Quit();
+    plat::sdl::stopAudio();
     return 0;
 }

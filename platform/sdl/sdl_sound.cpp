@@ -99,4 +99,7 @@ void SdlSound::closeIfQuiet(uint64_t now) {
 
 std::string SdlSound::playing() const { return open_ && Mix_Playing(kChannel) ? current_ : std::string(); }
 
+bool startAudio() { return SDL_Init(SDL_INIT_AUDIO) == 0; }
+void stopAudio() { SDL_Quit(); }
+
 }  // namespace plat::sdl

@@ -55,4 +55,9 @@ private:
     std::map<std::string, Mix_Chunk*> chunks_;  // nullptr for files that failed
 };
 
+// SDL's audio for programs that play sounds outside the game's own start-up,
+// such as the sound benchmark.
+bool startAudio();  // false when SDL's audio cannot start
+void stopAudio();
+
 }  // namespace plat::sdl
