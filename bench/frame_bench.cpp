@@ -93,10 +93,11 @@ void composeFrame(benchmark::State& state, int w, int h, bool playing) {
 // One present of corvane in a real SDL window: the falling block moves a
 // column, the screen is composed and what changed is shown. With `whole`
 // the entire screen is sent, as after the window was uncovered.
-void presentFrame(benchmark::State& state, int w, int h, bool whole) {
+void presentFrame(benchmark::State& state, plat::sdl::DisplayMode mode, bool whole) {
+    const int w = mode.width, h = mode.height;
     Game game(w, h);
     game.play();
-    plat::sdl::SdlVideo video({w, h, false}, pictureFolder() + "/icon.bmp");
+    plat::sdl::SdlVideo video(mode, pictureFolder() + "/icon.bmp");
     plat::Framebuffer fb;
     int step = 0;
     for (auto _ : state) {
@@ -106,8 +107,8 @@ void presentFrame(benchmark::State& state, int w, int h, bool whole) {
         video.show(fb, changed, whole);
         plat::sdl::pumpEvents();
     }
-    state.SetLabel(std::to_string(w) + "x" + std::to_string(h) + (whole ? " whole screen, " : " block moved, ") +
-                   plat::sdl::videoDriver());
+    state.SetLabel(std::to_string(w) + "x" + std::to_string(h) + (mode.fullscreen ? " full screen" : "") +
+                   (whole ? " whole screen, " : " block moved, ") + plat::sdl::videoDriver());
 }
 
 }  // namespace
@@ -119,12 +120,18 @@ int main(int argc, char** argv) {
     benchmark::RegisterBenchmark("compose/game/1024x768", composeFrame, 1024, 768, true)->Unit(benchmark::kMicrosecond);
     bool video = plat::sdl::startVideo();
     if (video) {
+        // Windows of those sizes, and full screen on the display at hand
+        // (on 1920 x 1080 a screen of 960 x 540 shown twice as large).
+        plat::sdl::DisplayMode full = plat::sdl::fullScreenMode();
         for (bool whole : {false, true}) {
-            const char* what = whole ? "present/whole/" : "present/move/";
-            benchmark::RegisterBenchmark((std::string(what) + "800x600").c_str(), presentFrame, 800, 600, whole)
-                ->Unit(benchmark::kMicrosecond);
-            benchmark::RegisterBenchmark((std::string(what) + "1024x768").c_str(), presentFrame, 1024, 768, whole)
-                ->Unit(benchmark::kMicrosecond);
+            std::string what = whole ? "present/whole/" : "present/move/";
+            for (plat::sdl::DisplayMode mode : {plat::sdl::DisplayMode{800, 600, false},
+                                                plat::sdl::DisplayMode{1024, 768, false}, full}) {
+                std::string size = std::to_string(mode.width) + "x" + std::to_string(mode.height);
+                benchmark::RegisterBenchmark((what + (mode.fullscreen ? "fullscreen/" : "") + size).c_str(),
+                                             presentFrame, mode, whole)
+                    ->Unit(benchmark::kMicrosecond);
+            }
         }
     }
     benchmark::RunSpecifiedBenchmarks();

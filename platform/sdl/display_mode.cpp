@@ -1,8 +1,17 @@
 #include "display_mode.h"
 
+#include <algorithm>
 #include <cstdio>
 
 namespace plat::sdl {
+
+namespace {
+// How many times as large the game's screen is shown full screen (at least 1).
+int fullScreenScale(int displayW, int displayH) {
+    constexpr int kLeastW = 640, kLeastH = 480;
+    return std::max(1, std::min(displayW / kLeastW, displayH / kLeastH));
+}
+}  // namespace
 
 DisplayMode chooseDisplayMode(const char* windowVariable, int displayW, int displayH) {
     if (windowVariable) {
@@ -12,7 +21,8 @@ DisplayMode chooseDisplayMode(const char* windowVariable, int displayW, int disp
             h <= 16384)
             return {w, h, false};
     }
-    return {displayW, displayH, true};
+    int scale = fullScreenScale(displayW, displayH);
+    return {displayW / scale, displayH / scale, true};
 }
 
 }  // namespace plat::sdl

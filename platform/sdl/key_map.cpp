@@ -19,7 +19,25 @@ constexpr KeyCode kNamedKeys[] = {
     {SDLK_EQUALS, 187},   {SDLK_COMMA, 188},    {SDLK_MINUS, 189},    {SDLK_PERIOD, 190},   {SDLK_SLASH, 191},
     {SDLK_BACKQUOTE, 192}, {SDLK_LEFTBRACKET, 219}, {SDLK_BACKSLASH, 220}, {SDLK_RIGHTBRACKET, 221}, {SDLK_QUOTE, 222},
 };
+// The keypad by scancode: SDL reports the keypad's digit whatever Num Lock
+// says, so the lock state decides which of the two keys it is.
+struct KeypadKey {
+    SDL_Scancode scancode;
+    int digitVk, navigationVk;
+};
+constexpr KeypadKey kKeypad[] = {
+    {SDL_SCANCODE_KP_0, 96, 45},  {SDL_SCANCODE_KP_1, 97, 35},  {SDL_SCANCODE_KP_2, 98, 40},
+    {SDL_SCANCODE_KP_3, 99, 34},  {SDL_SCANCODE_KP_4, 100, 37}, {SDL_SCANCODE_KP_5, 101, 12},
+    {SDL_SCANCODE_KP_6, 102, 39}, {SDL_SCANCODE_KP_7, 103, 36}, {SDL_SCANCODE_KP_8, 104, 38},
+    {SDL_SCANCODE_KP_9, 105, 33}, {SDL_SCANCODE_KP_PERIOD, 110, 46},
+};
 }  // namespace
+
+int virtualKeyOf(const SDL_Keysym& key) {
+    for (const KeypadKey& k : kKeypad)
+        if (k.scancode == key.scancode) return (key.mod & KMOD_NUM) ? k.digitVk : k.navigationVk;
+    return virtualKeyOf(key.sym);
+}
 
 int virtualKeyOf(SDL_Keycode key) {
     if (key >= SDLK_a && key <= SDLK_z) return 'A' + (key - SDLK_a);

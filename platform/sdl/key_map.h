@@ -12,6 +12,11 @@ namespace plat::sdl {
 
 // The virtual key code of a key, or 0 for keys the game cannot see.
 int virtualKeyOf(SDL_Keycode key);
+// The same for a key as SDL reports it, keypad included: with Num Lock on
+// the keypad's keys are its digits and point, with Num Lock off the keys
+// printed below them (4, 6, 8, 2 the arrows; 7 Home, 1 End, 9 Page Up,
+// 3 Page Down, 0 Insert, the point Delete, 5 Clear).
+int virtualKeyOf(const SDL_Keysym& key);
 
 // Shift state as the handlers receive it: 1 Shift, 2 Ctrl, 4 Alt.
 int shiftStateOf(Uint16 modifiers);

@@ -26,7 +26,7 @@ void SdlBackend::pollInput(System& sys) {
     // Once the box is answered the rest stays queued for the windows.
     while ((!box_ || box_->answer == 0) && SDL_PollEvent(&e)) {
         if (e.type == SDL_QUIT) sys.end();
-        if (windowEvent(e)) continue;
+        if (windowEvent(e) || restOfBoxKey(e)) continue;
         if (box_)
             toBox(sys, e);
         else
@@ -40,17 +40,34 @@ bool SdlBackend::windowEvent(const SDL_Event& e) {
     return true;
 }
 
-void SdlBackend::postMouse(System& sys, InputEvent::Type type, int code, int wx, int wy) {
+bool SdlBackend::restOfBoxKey(const SDL_Event& e) {
+    switch (e.type) {
+        case SDL_TEXTINPUT:
+            return boxKey_.text;
+        case SDL_KEYDOWN:
+            boxKey_.text = e.key.repeat && e.key.keysym.scancode == boxKey_.scancode;
+            return boxKey_.text;
+        case SDL_KEYUP:
+            if (e.key.keysym.scancode != boxKey_.scancode) return false;
+            boxKey_ = {};
+            return true;
+        default:
+            return false;
+    }
+}
+
+void SdlBackend::postMouse(System& sys, InputEvent::Type type, int code, int wx, int wy, int clicks) {
     video_.toScreen(wx, wy, mouseX_, mouseY_);
-    InputEvent in{type, code, shiftStateOf(SDL_GetModState()), mouseX_, mouseY_};
-    sys.post(in);
+    if (type == InputEvent::Type::MouseDown && doubleClicks_.isDouble(code, mouseX_, mouseY_, clicks))
+        type = InputEvent::Type::DblClick;
+    sys.post({type, code, shiftStateOf(SDL_GetModState()), mouseX_, mouseY_});
 }
 
 void SdlBackend::toWindows(System& sys, const SDL_Event& e) {
     using T = InputEvent::Type;
     switch (e.type) {
         case SDL_KEYDOWN: {
-            int vk = virtualKeyOf(e.key.keysym.sym);
+            int vk = virtualKeyOf(e.key.keysym);
             if (vk == 0) return;
             sys.post({T::KeyDown, vk, shiftStateOf(e.key.keysym.mod), 0, 0});
             if (int c = characterOfKey(vk); c >= 0) sys.post({T::Char, c, 0, 0, 0});
@@ -66,8 +83,8 @@ void SdlBackend::toWindows(System& sys, const SDL_Event& e) {
         case SDL_MOUSEBUTTONUP: {
             int button = mouseButtonOf(e.button.button);
             if (button == 0) return;
-            T type = e.type == SDL_MOUSEBUTTONUP ? T::MouseUp : e.button.clicks % 2 ? T::MouseDown : T::DblClick;
-            postMouse(sys, type, button, e.button.x, e.button.y);
+            T type = e.type == SDL_MOUSEBUTTONUP ? T::MouseUp : T::MouseDown;
+            postMouse(sys, type, button, e.button.x, e.button.y, e.button.clicks);
             return;
         }
         default:
@@ -81,7 +98,8 @@ void SdlBackend::toBox(System& sys, const SDL_Event& e) {
         return layOutMessageBox(*box_, sys.screenWidthPx(), sys.screenHeightPx()).buttonAt(mouseX_, mouseY_);
     };
     if (e.type == SDL_KEYDOWN) {
-        box_->key(virtualKeyOf(e.key.keysym.sym));
+        boxKey_ = {e.key.keysym.scancode, true};
+        box_->key(virtualKeyOf(e.key.keysym));
         sys.invalidate();
     } else if (e.type == SDL_MOUSEBUTTONDOWN && e.button.button == SDL_BUTTON_LEFT) {
         pressedButton_ = buttonAt(e.button.x, e.button.y);
@@ -104,11 +122,13 @@ int SdlBackend::runMessageBox(System& sys, MessageBox& box) {
         ~Nesting() {
             b.box_ = outer;
             b.pressedButton_ = pressed;
+            b.doubleClicks_ = {};
             b.pointerChanged(sys);
         }
     } nesting{*this, sys, box_, pressedButton_};
     box_ = &box;
     pressedButton_ = -1;
+    doubleClicks_ = {};  // a click on the box and one on a window make no pair
     pointerChanged(sys);
     // The windows' timers keep running while the box is open.
     while (box.answer == 0) {
@@ -120,6 +140,8 @@ int SdlBackend::runMessageBox(System& sys, MessageBox& box) {
 
 void SdlBackend::waitUntil(System& sys, int64_t until) {
     if (sys.version() != shownVersion_ || exposed_) until = std::min(until, lastPresent_ + kPresentEveryMs);
+    sound_.closeIfQuiet(SDL_GetTicks64());
+    if (uint64_t due = sound_.closeDue(); due != SdlSound::kNever) until = std::min(until, int64_t(due - start_));
     if (until == INT64_MAX) {
         SDL_WaitEvent(nullptr);
         return;
@@ -146,10 +168,10 @@ void SdlBackend::present(System& sys) {
 
 void SdlBackend::pointerChanged(System& sys) {
     if (box_) {
-        pointer_.show({});
+        pointer_.show({}, 1);
         return;
     }
-    pointer_.show(sys.pointerAt(mouseX_, mouseY_));
+    pointer_.show(sys.pointerAt(mouseX_, mouseY_), video_.scale());
 }
 
 }  // namespace plat::sdl

@@ -10,6 +10,7 @@
 #include "../painter.h"
 #include "../system.h"
 #include "display_mode.h"
+#include "double_click.h"
 #include "sdl_pointer.h"
 #include "sdl_sound.h"
 #include "sdl_video.h"
@@ -32,8 +33,9 @@ public:
 private:
     void toWindows(System& sys, const SDL_Event& e);
     void toBox(System& sys, const SDL_Event& e);
-    void postMouse(System& sys, InputEvent::Type type, int code, int wx, int wy);
+    void postMouse(System& sys, InputEvent::Type type, int code, int wx, int wy, int clicks = 1);
     bool windowEvent(const SDL_Event& e);
+    bool restOfBoxKey(const SDL_Event& e);
 
     SdlVideo video_;
     SdlPointer pointer_;
@@ -46,6 +48,13 @@ private:
     int mouseX_ = 0, mouseY_ = 0;  // screen pixels
     MessageBox* box_ = nullptr;    // the open message box, which takes all input
     int pressedButton_ = -1;       // its button under a held mouse press
+    // The last key the box took: its text, repeats and release are the box's
+    // too, also when they come after the key closed it.
+    struct {
+        SDL_Scancode scancode = SDL_SCANCODE_UNKNOWN;
+        bool text = false;
+    } boxKey_;
+    DoubleClicks doubleClicks_;
 };
 
 }  // namespace plat::sdl

@@ -1,5 +1,6 @@
 #include "sdl_pointer.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace plat::sdl {
@@ -16,29 +17,44 @@ SDL_Cursor* SdlPointer::system(SDL_SystemCursor id, SDL_Cursor*& slot) {
     return slot;
 }
 
-SDL_Cursor* SdlPointer::custom(const CursorRef& cursor) {
-    auto it = made_.find(cursor.get());
+namespace {
+// The picture as an SDL surface `scale` times as large (nearest pixels).
+SDL_Surface* surfaceOf(const Picture& pic, int scale) {
+    std::vector<uint32_t> pixels = pic.argb;  // SDL wants writable pixels
+    SDL_Surface* s = SDL_CreateRGBSurfaceWithFormatFrom(pixels.data(), pic.width, pic.height, 32, pic.width * 4,
+                                                        SDL_PIXELFORMAT_ARGB8888);
+    SDL_Surface* large = s ? SDL_CreateRGBSurfaceWithFormat(0, pic.width * scale, pic.height * scale, 32,
+                                                            SDL_PIXELFORMAT_ARGB8888)
+                           : nullptr;
+    if (large) {
+        SDL_SetSurfaceBlendMode(s, SDL_BLENDMODE_NONE);  // copy the transparency as it is
+        SDL_BlitScaled(s, nullptr, large, nullptr);
+    }
+    if (s) SDL_FreeSurface(s);
+    return large;
+}
+}  // namespace
+
+SDL_Cursor* SdlPointer::custom(const CursorRef& cursor, int scale) {
+    auto it = made_.find({cursor.get(), scale});
     if (it != made_.end()) return it->second.second;
     SDL_Cursor* made = nullptr;
     if (const PictureRef& pic = cursor->picture) {
-        std::vector<uint32_t> pixels = pic->argb;  // SDL wants writable pixels
-        SDL_Surface* s = SDL_CreateRGBSurfaceWithFormatFrom(pixels.data(), pic->width, pic->height, 32,
-                                                            pic->width * 4, SDL_PIXELFORMAT_ARGB8888);
-        if (s) {
-            made = SDL_CreateColorCursor(s, cursor->hotX, cursor->hotY);
+        if (SDL_Surface* s = surfaceOf(*pic, scale)) {
+            made = SDL_CreateColorCursor(s, cursor->hotX * scale, cursor->hotY * scale);
             SDL_FreeSurface(s);
         }
     }
-    made_[cursor.get()] = {cursor, made};
+    made_[{cursor.get(), scale}] = {cursor, made};
     return made;
 }
 
-void SdlPointer::show(const System::PointerShape& shape) {
+void SdlPointer::show(const System::PointerShape& shape, int scale) {
     SDL_Cursor* want = nullptr;
     if (shape.code == PointerHourglass)
         want = system(SDL_SYSTEM_CURSOR_WAIT, wait_);
     else if (shape.code == PointerCustom && shape.cursor)
-        want = custom(shape.cursor);
+        want = custom(shape.cursor, std::max(1, scale));
     if (!want) want = system(SDL_SYSTEM_CURSOR_ARROW, arrow_);
     if (want && want != current_) {
         SDL_SetCursor(want);

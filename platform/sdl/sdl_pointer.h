@@ -1,5 +1,6 @@
 // The mouse pointer: the system arrow, the hourglass, or a window's or
-// control's own cursor picture (made into an SDL cursor once and kept).
+// control's own cursor picture (made into an SDL cursor once and kept),
+// shown as many times as large as the screen.
 #pragma once
 
 #include <SDL.h>
@@ -17,17 +18,18 @@ public:
     SdlPointer(const SdlPointer&) = delete;
     SdlPointer& operator=(const SdlPointer&) = delete;
 
-    void show(const System::PointerShape& shape);
+    // `scale`: how many times as large the screen is shown.
+    void show(const System::PointerShape& shape, int scale);
 
 private:
     SDL_Cursor* system(SDL_SystemCursor id, SDL_Cursor*& slot);
-    SDL_Cursor* custom(const CursorRef& cursor);
+    SDL_Cursor* custom(const CursorRef& cursor, int scale);
 
     SDL_Cursor* arrow_ = nullptr;
     SDL_Cursor* wait_ = nullptr;
     SDL_Cursor* current_ = nullptr;
-    // Keyed by the cursor object, which the cache keeps alive.
-    std::map<const Cursor*, std::pair<CursorRef, SDL_Cursor*>> made_;
+    // Keyed by the cursor object, which the cache keeps alive, and the scale.
+    std::map<std::pair<const Cursor*, int>, std::pair<CursorRef, SDL_Cursor*>> made_;
 };
 
 }  // namespace plat::sdl

@@ -12,6 +12,9 @@ namespace plat::sdl {
 
 namespace {
 constexpr int kChannel = 0;
+// How long the device stays open after a sound was started, or after it was
+// last found playing, before it closes if silent.
+constexpr uint64_t kQuietMs = 1000;
 
 // File names compare without regard to case, as on the game's home system.
 std::string findFile(const std::string& path) {
@@ -31,19 +34,41 @@ std::string findFile(const std::string& path) {
 }
 }  // namespace
 
-SdlSound::SdlSound() {
-    if (!SDL_WasInit(SDL_INIT_AUDIO)) return;
-    if (Mix_OpenAudio(44100, MIX_DEFAULT_FORMAT, 2, 1024) != 0) return;
-    Mix_AllocateChannels(1);
-    open_ = true;
-}
+SdlSound::SdlSound() : usable_(SDL_WasInit(SDL_INIT_AUDIO) != 0) {}
 
 SdlSound::~SdlSound() {
+    closeDevice();
+    freeChunks();
+}
+
+bool SdlSound::openDevice() {
+    if (open_ || !usable_) return open_;
+    if (Mix_OpenAudio(44100, MIX_DEFAULT_FORMAT, 2, 1024) != 0) {
+        usable_ = false;  // no device: silent from now on, without trying again
+        return false;
+    }
+    Mix_AllocateChannels(1);
+    int frequency = 0, channels = 0;
+    Uint16 format = 0;
+    Mix_QuerySpec(&frequency, &format, &channels);
+    if (frequency != frequency_ || format != format_ || channels != channels_) freeChunks();
+    frequency_ = frequency, format_ = format, channels_ = channels;
+    open_ = true;
+    return true;
+}
+
+void SdlSound::closeDevice() {
     if (!open_) return;
     Mix_HaltChannel(-1);
+    Mix_CloseAudio();
+    open_ = false;
+    current_.clear();
+}
+
+void SdlSound::freeChunks() {
     for (auto& [path, c] : chunks_)
         if (c) Mix_FreeChunk(c);
-    Mix_CloseAudio();
+    chunks_.clear();
 }
 
 Mix_Chunk* SdlSound::chunk(const std::string& path) {
@@ -55,13 +80,26 @@ Mix_Chunk* SdlSound::chunk(const std::string& path) {
 }
 
 void SdlSound::play(const std::string& path, int flags) {
-    if (!open_) return;
+    if (!openDevice()) return;
     Mix_HaltChannel(kChannel);
     current_.clear();
     Mix_Chunk* c = chunk(path);
-    if (c && Mix_PlayChannel(kChannel, c, (flags & SoundLoop) ? -1 : 0) == kChannel) current_ = path;
+    bool loop = (flags & SoundLoop) != 0;
+    if (c && Mix_PlayChannel(kChannel, c, loop ? -1 : 0) == kChannel) current_ = path;
+    closeDue_ = loop && !current_.empty() ? kNever : SDL_GetTicks64() + kQuietMs;
+}
+
+void SdlSound::closeIfQuiet(uint64_t now) {
+    if (!open_ || now < closeDue_) return;
+    if (Mix_Playing(kChannel))
+        closeDue_ = now + kQuietMs;  // a long sound: look again later
+    else
+        closeDevice();
 }
 
 std::string SdlSound::playing() const { return open_ && Mix_Playing(kChannel) ? current_ : std::string(); }
+
+bool startAudio() { return SDL_Init(SDL_INIT_AUDIO) == 0; }
+void stopAudio() { SDL_Quit(); }
 
 }  // namespace plat::sdl

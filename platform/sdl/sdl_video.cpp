@@ -20,8 +20,17 @@ void setIcon(SDL_Window* window, const std::string& path) {
 
 SdlVideo::SdlVideo(const DisplayMode& mode, const std::string& iconPath) : mode_(mode) {
     Uint32 flags = mode.fullscreen ? SDL_WINDOW_FULLSCREEN_DESKTOP | SDL_WINDOW_BORDERLESS : SDL_WINDOW_RESIZABLE;
-    window_ = SDL_CreateWindow("Corvane", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, mode.width, mode.height,
-                               flags);
+    int w = mode.width, h = mode.height;
+    SDL_DisplayMode desktop{};
+    // Full screen the window is the display's size even where no window
+    // manager makes it so; the game's screen is shown in it scaled.
+    if (mode.fullscreen && SDL_GetDesktopDisplayMode(0, &desktop) == 0) w = desktop.w, h = desktop.h;
+    // The window's own surface goes to the display as it is, not through an
+    // OpenGL texture: that costs tens of megabytes of driver for a picture
+    // that changes a few rectangles at a time. The environment variable
+    // SDL_FRAMEBUFFER_ACCELERATION=1 still asks for the texture.
+    SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+    window_ = SDL_CreateWindow("Corvane", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, w, h, flags);
     if (!window_) fail("Cannot open the window");
     setIcon(window_, iconPath);
     if (!SDL_GetWindowSurface(window_)) fail("Cannot draw into the window");
@@ -58,7 +67,7 @@ void SdlVideo::show(const Framebuffer& fb, const Rect& changed, bool whole) {
                                             : SDL_Rect{changed.x, changed.y, changed.w, changed.h};
     if (part.w <= 0 || part.h <= 0) return;
     SDL_Surface* screen = SDL_CreateRGBSurfaceWithFormatFrom(const_cast<uint32_t*>(fb.px.data()), fb.w, fb.h, 32,
-                                                             fb.w * 4, SDL_PIXELFORMAT_ARGB8888);
+                                                             fb.w * 4, SDL_PIXELFORMAT_RGB888);
     if (!screen) return;
     int sx = dst.w / fb.w, sy = dst.h / fb.h;
     SDL_Rect to = wholeMultiple ? SDL_Rect{dst.x + part.x * sx, dst.y + part.y * sy, part.w * sx, part.h * sy} : dst;
@@ -79,8 +88,15 @@ void SdlVideo::toScreen(int wx, int wy, int& sx, int& sy) const {
     sy = std::clamp(int((long long)(wy - dst.y) * mode_.height / dst.h), 0, mode_.height - 1);
 }
 
+int SdlVideo::scale() const { return std::max(1, destination().w / mode_.width); }
+
 bool startVideo() { return SDL_Init(SDL_INIT_VIDEO) == 0; }
 void stopVideo() { SDL_Quit(); }
+DisplayMode fullScreenMode() {
+    SDL_DisplayMode desktop{};
+    if (SDL_GetDesktopDisplayMode(0, &desktop) != 0) desktop.w = 640, desktop.h = 480;
+    return chooseDisplayMode(nullptr, desktop.w, desktop.h);
+}
 void pumpEvents() { SDL_PumpEvents(); }
 std::string videoDriver() {
     const char* name = SDL_GetCurrentVideoDriver();

@@ -25,6 +25,8 @@ public:
     void show(const Framebuffer& fb, const Rect& changed, bool whole);
     // A window pixel in screen pixels (outside the screen it is clamped).
     void toScreen(int wx, int wy, int& sx, int& sy) const;
+    // How many times as large the screen is shown (1 also when shrunk).
+    int scale() const;
 
 private:
     SDL_Rect destination() const;
@@ -38,6 +40,7 @@ private:
 // such as the frame benchmark.
 bool startVideo();  // false when no display can be opened
 void stopVideo();
+DisplayMode fullScreenMode();  // corvane's full-screen mode on this display
 void pumpEvents();
 std::string videoDriver();
 

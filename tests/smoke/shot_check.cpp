@@ -6,9 +6,11 @@
 //       Looks at the places (X, Y) in the order given and prints the first
 //       place and PICTURE that lies there pixel for pixel ("X Y PICTURE"),
 //       exit 0; exits 1 when none does (and tells the nearest miss).
-//   corvane-shotcheck part SHOT X Y PICTURE PX PY W H
+//   corvane-shotcheck part SHOT X Y PICTURE PX PY W H [SCALE]
 //       Like match for the W x H part of PICTURE at (PX, PY), compared with
-//       SHOT at (X + PX, Y + PY).
+//       SHOT at (X + PX, Y + PY); with SCALE, the picture shown SCALE times
+//       as large: each of its pixels a square of SCALE x SCALE pixels at
+//       (X + SCALE x px, Y + SCALE x py).
 //   corvane-shotcheck share SHOT X Y W H RRGGBB
 //       Prints the percentage of pixels in that rectangle of SHOT that have
 //       the colour RRGGBB (hex).
@@ -29,7 +31,7 @@ namespace {
 int usage() {
     std::fprintf(stderr,
                  "usage: corvane-shotcheck match SHOT X Y [X Y]... -- PICTURE...\n"
-                 "       corvane-shotcheck part SHOT X Y PICTURE PX PY W H\n"
+                 "       corvane-shotcheck part SHOT X Y PICTURE PX PY W H [SCALE]\n"
                  "       corvane-shotcheck share SHOT X Y W H RRGGBB\n"
                  "       corvane-shotcheck black SHOT\n");
     return 2;
@@ -44,15 +46,23 @@ int number(const char* s) {
 
 plat::PictureRef load(const std::string& path) { return plat::loadBmp(path, path); }
 
-// Pixels of pic's part (px, py, w, h) that differ from shot at (x + px, y + py);
-// a part that does not lie wholly on the shot differs everywhere.
-long differing(const plat::Picture& shot, int x, int y, const plat::Picture& pic, int px, int py, int w, int h) {
-    if (px < 0 || py < 0 || w <= 0 || h <= 0 || px + w > pic.width || py + h > pic.height) return long(w) * h;
-    if (x + px < 0 || y + py < 0 || x + px + w > shot.width || y + py + h > shot.height) return long(w) * h;
+// Pixels of pic's part (px, py, w, h) that differ from shot at (x + px, y + py),
+// or with a scale from the s x s square at (x + s px, y + s py); a part that
+// does not lie wholly on the shot differs everywhere.
+long differing(const plat::Picture& shot, int x, int y, const plat::Picture& pic, int px, int py, int w, int h,
+               int s = 1) {
+    if (px < 0 || py < 0 || w <= 0 || h <= 0 || s <= 0 || px + w > pic.width || py + h > pic.height)
+        return long(w) * h;
+    if (x + s * px < 0 || y + s * py < 0 || x + s * (px + w) > shot.width || y + s * (py + h) > shot.height)
+        return long(w) * h;
     long n = 0;
     for (int j = py; j < py + h; ++j)
-        for (int i = px; i < px + w; ++i)
-            if ((pic.at(i, j) & 0xFFFFFFu) != (shot.at(x + i, y + j) & 0xFFFFFFu)) ++n;
+        for (int i = px; i < px + w; ++i) {
+            bool same = true;
+            for (int k = 0; k < s * s; ++k)
+                same = same && (pic.at(i, j) & 0xFFFFFFu) == (shot.at(x + s * i + k % s, y + s * j + k / s) & 0xFFFFFFu);
+            if (!same) ++n;
+        }
     return n;
 }
 
@@ -86,11 +96,12 @@ int match(int argc, char** argv) {
 }
 
 int part(int argc, char** argv) {
-    if (argc != 10) return usage();
+    if (argc != 10 && argc != 11) return usage();
     auto shot = load(argv[2]);
     auto pic = load(argv[5]);
-    int w = number(argv[8]), h = number(argv[9]);
-    long n = differing(*shot, number(argv[3]), number(argv[4]), *pic, number(argv[6]), number(argv[7]), w, h);
+    int w = number(argv[8]), h = number(argv[9]), scale = argc == 11 ? number(argv[10]) : 1;
+    long n =
+        differing(*shot, number(argv[3]), number(argv[4]), *pic, number(argv[6]), number(argv[7]), w, h, scale);
     if (n == 0) return 0;
     std::fprintf(stderr, "%s: %ld of %ld pixels differ\n", argv[5], n, long(w) * h);
     return 1;

@@ -19,9 +19,9 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// A one-second 8-bit mono wave file of a square tone.
-void writeWave(const fs::path& path) {
-    const uint32_t rate = 8000, n = rate;
+// An 8-bit mono wave file of a square tone, one second long by default.
+void writeWave(const fs::path& path, uint32_t ms = 1000) {
+    const uint32_t rate = 8000, n = rate * ms / 1000;
     std::vector<uint8_t> f;
     auto put = [&](uint32_t v, int bytes) {
         for (int i = 0; i < bytes; ++i) f.push_back(uint8_t(v >> (8 * i)));
@@ -46,6 +46,8 @@ protected:
         fs::create_directories(dir);
         writeWave(dir / "box.wav");
         writeWave(dir / "line.wav");
+        writeWave(dir / "tick.wav", 50);
+        writeWave(dir / "long.wav", 10000);
     }
     void TearDown() override {
         SDL_QuitSubSystem(SDL_INIT_AUDIO);
@@ -75,6 +77,33 @@ TEST_F(SoundTest, FileNamesMatchWithoutRegardToCase) {
     SdlSound sound;
     sound.play(file("BOX.WAV"), 3);
     EXPECT_EQ(sound.playing(), file("BOX.WAV"));
+}
+
+// The device opens for a sound and closes once the sound has ended and its
+// time has come; a looping sound keeps it open.
+TEST_F(SoundTest, DeviceIsOpenOnlyWhileSoundsPlay) {
+    SdlSound sound;
+    EXPECT_FALSE(sound.deviceOpen());
+    EXPECT_EQ(sound.closeDue(), SdlSound::kNever);
+    sound.play(file("long.wav"), 3);
+    ASSERT_TRUE(sound.deviceOpen());
+    sound.closeIfQuiet(sound.closeDue());  // due, but the sound still plays
+    EXPECT_EQ(sound.playing(), file("long.wav"));
+
+    sound.play(file("tick.wav"), 3);
+    for (int i = 0; i < 500 && !sound.playing().empty(); ++i) SDL_Delay(10);
+    ASSERT_EQ(sound.playing(), "");
+    sound.closeIfQuiet(sound.closeDue() - 1);
+    EXPECT_TRUE(sound.deviceOpen());
+    sound.closeIfQuiet(sound.closeDue());
+    EXPECT_FALSE(sound.deviceOpen());
+    EXPECT_EQ(sound.closeDue(), SdlSound::kNever);
+
+    sound.play(file("box.wav"), SoundLoop | 3);  // the device opens again, the kept file plays
+    EXPECT_EQ(sound.playing(), file("box.wav"));
+    EXPECT_EQ(sound.closeDue(), SdlSound::kNever);
+    sound.closeIfQuiet(SdlSound::kNever - 1);
+    EXPECT_TRUE(sound.deviceOpen());
 }
 
 TEST(SoundWithoutDevice, StaysSilent) {

@@ -33,6 +33,32 @@ TEST(KeyMap, LettersAreUpperCaseAndDigitsTheirCharacters) {
     EXPECT_EQ(virtualKeyOf(SDLK_APPLICATION), 0);
 }
 
+// SDL names a keypad key by its digit whether Num Lock is on or off; some
+// versions name it by its arrow instead. The scancode and the lock decide.
+TEST(KeyMap, KeypadIsArrowsWithNumLockOffAndDigitsWithItOn) {
+    auto keypad = [](SDL_Scancode scancode, SDL_Keycode sym, Uint16 mod) {
+        SDL_Keysym k{};
+        k.scancode = scancode;
+        k.sym = sym;
+        k.mod = mod;
+        return virtualKeyOf(k);
+    };
+    EXPECT_EQ(keypad(SDL_SCANCODE_KP_4, SDLK_KP_4, KMOD_NONE), 37);
+    EXPECT_EQ(keypad(SDL_SCANCODE_KP_6, SDLK_KP_6, KMOD_NONE), 39);
+    EXPECT_EQ(keypad(SDL_SCANCODE_KP_8, SDLK_KP_8, KMOD_LSHIFT), 38);
+    EXPECT_EQ(keypad(SDL_SCANCODE_KP_2, SDLK_DOWN, KMOD_NONE), 40);
+    EXPECT_EQ(keypad(SDL_SCANCODE_KP_7, SDLK_KP_7, KMOD_NONE), 36);
+    EXPECT_EQ(keypad(SDL_SCANCODE_KP_PERIOD, SDLK_KP_PERIOD, KMOD_NONE), 46);
+    EXPECT_EQ(keypad(SDL_SCANCODE_KP_4, SDLK_KP_4, KMOD_NUM), 100);
+    EXPECT_EQ(keypad(SDL_SCANCODE_KP_6, SDLK_KP_6, KMOD_NUM), 102);
+    EXPECT_EQ(keypad(SDL_SCANCODE_KP_8, SDLK_KP_8, KMOD_NUM | KMOD_CAPS), 104);
+    EXPECT_EQ(keypad(SDL_SCANCODE_KP_2, SDLK_KP_2, KMOD_NUM), 98);
+    EXPECT_EQ(keypad(SDL_SCANCODE_KP_ENTER, SDLK_KP_ENTER, KMOD_NONE), 13);
+    EXPECT_EQ(keypad(SDL_SCANCODE_KP_ENTER, SDLK_KP_ENTER, KMOD_NUM), 13);
+    EXPECT_EQ(keypad(SDL_SCANCODE_LEFT, SDLK_LEFT, KMOD_NUM), 37);  // the arrow keys ignore the lock
+    EXPECT_EQ(keypad(SDL_SCANCODE_4, SDLK_4, KMOD_NONE), '4');
+}
+
 TEST(KeyMap, ShiftStateAddsShiftCtrlAndAlt) {
     EXPECT_EQ(shiftStateOf(KMOD_NONE), 0);
     EXPECT_EQ(shiftStateOf(KMOD_LSHIFT), 1);
@@ -69,10 +95,18 @@ TEST(KeyMap, MouseButtonsAndHeldButtons) {
 }
 
 TEST(DisplayModeChoice, WholeDisplayUnlessAWindowIsAskedFor) {
-    DisplayMode full = chooseDisplayMode(nullptr, 1920, 1080);
-    EXPECT_TRUE(full.fullscreen);
-    EXPECT_EQ(full.width, 1920);
-    EXPECT_EQ(full.height, 1080);
+    // Full screen: the display over the largest whole number leaving 640 x 480.
+    struct Case {
+        int displayW, displayH, w, h;
+    };
+    for (Case c : {Case{1920, 1080, 960, 540}, Case{2560, 1440, 853, 480}, Case{3840, 2160, 960, 540},
+                   Case{800, 600, 800, 600}, Case{1024, 768, 1024, 768}, Case{1280, 960, 640, 480},
+                   Case{1279, 959, 1279, 959}, Case{600, 400, 600, 400}}) {
+        DisplayMode full = chooseDisplayMode(nullptr, c.displayW, c.displayH);
+        EXPECT_TRUE(full.fullscreen);
+        EXPECT_EQ(full.width, c.w) << c.displayW << "x" << c.displayH;
+        EXPECT_EQ(full.height, c.h) << c.displayW << "x" << c.displayH;
+    }
     DisplayMode win = chooseDisplayMode("800x600", 1920, 1080);
     EXPECT_FALSE(win.fullscreen);
     EXPECT_EQ(win.width, 800);
