@@ -56,15 +56,23 @@ std::string FolderOf(const std::string& path) {
 }
 
 // Where a file really lives: symbolic links are followed to their target,
-// which need not exist yet.
-std::string FollowLinks(std::string path) {
+// which need not exist yet. No place when a link leads to something that is
+// there but is no plain file (a device, a pipe, a folder): that is not the
+// game's to move or replace. What stands at the data file's own name in the
+// program folder is the game's, whatever it is.
+std::optional<std::string> FollowLinks(const std::string& name) {
+    std::string path = name;
+    bool followed = false;
     for (int hops = 0; hops < 40; ++hops) {
         char target[PATH_MAX];
         ssize_t n = ::readlink(path.c_str(), target, sizeof target);
         if (n <= 0 || size_t(n) == sizeof target) break;
         std::string next(target, size_t(n));
         path = next[0] == '/' ? next : FolderOf(path) + next;
+        followed = true;
     }
+    struct stat st;
+    if (followed && ::lstat(path.c_str(), &st) == 0 && !S_ISREG(st.st_mode)) return std::nullopt;
     return path;
 }
 
@@ -125,7 +133,9 @@ DataFile readDataFile(const std::string& path, size_t limit) {
 }
 
 bool writeDataFile(const std::string& name, const std::string& content) {
-    const std::string path = FollowLinks(name);
+    std::optional<std::string> place = FollowLinks(name);
+    if (!place) return false;
+    const std::string& path = *place;
     const std::string fresh = path + ".new";
     ::unlink(fresh.c_str());  // left by a write that was cut short
     Descriptor out(gCalls.open(fresh.c_str(), O_WRONLY | O_CREAT | O_EXCL, 0666));
@@ -140,11 +150,12 @@ bool writeDataFile(const std::string& name, const std::string& content) {
 }
 
 bool replaceKeepingOld(const std::string& name, const std::string& content) {
-    const std::string path = FollowLinks(name);
-    std::optional<std::string> kept = KeepAside(path);
+    std::optional<std::string> place = FollowLinks(name);
+    if (!place) return false;
+    std::optional<std::string> kept = KeepAside(*place);
     if (!kept) return false;
-    if (writeDataFile(path, content)) return true;
-    gCalls.rename(kept->c_str(), path.c_str(), true);  // back in its place
+    if (writeDataFile(*place, content)) return true;
+    gCalls.rename(kept->c_str(), place->c_str(), true);  // back in its place
     return false;
 }
 

@@ -3,6 +3,9 @@
 // links, and never from a stale "<file>.new".
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
+#include <algorithm>
 #include <filesystem>
 #include <map>
 #include <string>
@@ -124,6 +127,34 @@ TEST(FileWrite, ASymbolicLinkStaysALinkAndItsTargetIsReplaced) {
     EXPECT_EQ(linked.readFile("data/scores"), DefaultTable());
     EXPECT_FALSE(linked.fileExists("data/scores.new"));
     EXPECT_FALSE(linked.fileExists("HI.SCO.new"));
+}
+
+// A link that leads out of the program folder to a pipe or a folder: what it
+// leads to is no file of the game's, so it is never moved, replaced or
+// written, and the game plays on with the defaults.
+TEST(FileWrite, WhatALinkLeadsToIsNeverReplacedUnlessItIsAPlainFile) {
+    fakes::GameHarness linked;
+    fs::create_directories(linked.path("elsewhere/folder"));
+    linked.writeFile("elsewhere/folder/keep", "mine");
+    ASSERT_EQ(mkfifo(linked.path("elsewhere/pipe").c_str(), 0600), 0);
+    fs::create_symlink(linked.path("elsewhere/pipe"), linked.path("HI.SCO"));
+    fs::create_symlink("elsewhere/folder", linked.path("OPT.TXT"));
+    logic& game = linked.createAndShow();
+    EXPECT_EQ(LogicProbe::topName(game, 0), "Oru");
+    EXPECT_EQ(linked.visual().hiscore().caption(), "0");
+    game.SetStartLevel(4);
+    game.ReturnPressedInOptions();
+    EXPECT_EQ(game.StartLevel(), 4);
+    ASSERT_TRUE(linked.exitGame());
+
+    EXPECT_TRUE(fs::is_symlink(linked.path("HI.SCO")) && fs::is_symlink(linked.path("OPT.TXT")));
+    EXPECT_TRUE(fs::is_fifo(fs::symlink_status(linked.path("elsewhere/pipe"))));
+    EXPECT_TRUE(fs::is_directory(fs::symlink_status(linked.path("elsewhere/folder"))));
+    EXPECT_EQ(linked.readFile("elsewhere/folder/keep"), "mine");
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(linked.path("elsewhere"))) names.push_back(entry.path().filename());
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(names, (std::vector<std::string>{"folder", "pipe"}));
 }
 
 // A write killed half-way leaves "<file>.new" behind.
