@@ -1,6 +1,7 @@
 #include "platform/data_files.h"
 
 #include <fcntl.h>
+#include <sys/random.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -106,6 +107,35 @@ std::optional<std::string> KeepAside(const std::string& path) {
     return std::nullopt;
 }
 
+// Six letters or digits drawn at random (from a counter should the system
+// have no randomness to give): a name of its own beside the data file.
+std::string RandomLetters() {
+    static const char kLetters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+    static unsigned counter = 0;
+    unsigned char bytes[6];
+    if (::getrandom(bytes, sizeof bytes, GRND_NONBLOCK) != ssize_t(sizeof bytes))
+        for (unsigned char& b : bytes) b = static_cast<unsigned char>(::getpid() + 37 * counter++);
+    std::string letters;
+    for (unsigned char b : bytes) letters += kLetters[b % (sizeof kLetters - 1)];
+    return letters;
+}
+
+// Opens a new, empty file for the new content, named "<file>.new". What a
+// write cut short left under that name is removed first, a file or an empty
+// folder; when the name still cannot be had (a folder holding something),
+// the file is "<file>.new.XXXXXX" instead, the first such name nothing
+// holds. `fresh` comes back with the name opened.
+int OpenFresh(std::string& fresh) {
+    if (::unlink(fresh.c_str()) != 0) ::rmdir(fresh.c_str());
+    int fd = gCalls.open(fresh.c_str(), O_WRONLY | O_CREAT | O_EXCL, 0666);
+    const std::string blocked = fresh;
+    for (int tries = 0; fd < 0 && errno == EEXIST && tries < 100; ++tries) {
+        fresh = blocked + "." + RandomLetters();
+        fd = gCalls.open(fresh.c_str(), O_WRONLY | O_CREAT | O_EXCL, 0666);
+    }
+    return fd;
+}
+
 }  // namespace
 
 FileCalls& fileCalls() { return gCalls; }
@@ -136,9 +166,8 @@ bool writeDataFile(const std::string& name, const std::string& content) {
     std::optional<std::string> place = FollowLinks(name);
     if (!place) return false;
     const std::string& path = *place;
-    const std::string fresh = path + ".new";
-    ::unlink(fresh.c_str());  // left by a write that was cut short
-    Descriptor out(gCalls.open(fresh.c_str(), O_WRONLY | O_CREAT | O_EXCL, 0666));
+    std::string fresh = path + ".new";
+    Descriptor out(OpenFresh(fresh));
     if (!out.open()) return false;
     bool whole = WriteAll(out.fd(), content) && gCalls.fsync(out.fd()) == 0 && out.close() == 0;
     if (!whole || gCalls.rename(fresh.c_str(), path.c_str(), false) != 0) {

@@ -30,10 +30,13 @@ struct DataFile {
 DataFile readDataFile(const std::string& path, size_t limit = kDataFileLimit);
 
 // Replaces the file whole or not at all. The content goes to "<file>.new"
-// (a stale one is removed first), is flushed to the disk, takes the file's
-// place, and the folder is flushed after it. A symbolic link stays a link:
-// its target is replaced. True once the new content has taken the file's
-// place; false when the file is left as it was.
+// (a stale file or empty folder of that name is removed first; a folder
+// holding something is left, and "<file>.new.XXXXXX" taken instead), is
+// flushed to the disk, takes the file's place, and the folder is flushed
+// after it. A symbolic link stays a link: its target is replaced, unless
+// it is there and no plain file (a device, a pipe, a folder), which is
+// never touched. True once the new content has taken the file's place;
+// false when the file is left as it was.
 bool writeDataFile(const std::string& path, const std::string& content);
 
 // Replaces the file as writeDataFile does, after renaming the old one to the

@@ -157,6 +157,27 @@ TEST(FileWrite, WhatALinkLeadsToIsNeverReplacedUnlessItIsAPlainFile) {
     EXPECT_EQ(names, (std::vector<std::string>{"folder", "pipe"}));
 }
 
+// A folder in the way of "<file>.new": an empty one is removed, one that holds
+// anything stays as it is and the file is written through another name.
+TEST(FileWrite, AFolderNamedLikeTheNewFileDoesNotStopTheWrite) {
+    fakes::GameHarness blocked;
+    fs::create_directory(blocked.path("HI.SCO.new"));
+    blocked.writeFile("HI.SCO.new/keep", "mine");
+    fs::create_directory(blocked.path("OPT.TXT.new"));
+    logic& game = blocked.createAndShow();
+    EXPECT_EQ(blocked.readFile("HI.SCO"), kMarker);
+    game.SetStartLevel(6);
+    game.ReturnPressedInOptions();
+    EXPECT_EQ(blocked.readFile("OPT.TXT"), " 1 \r\n 6 \r\n 0 \r\n 0 \r\n");
+    EXPECT_FALSE(blocked.fileExists("OPT.TXT.new"));
+    ASSERT_TRUE(blocked.exitGame());
+    EXPECT_EQ(blocked.readFile("HI.SCO"), DefaultTable());
+    EXPECT_EQ(blocked.readFile("HI.SCO.new/keep"), "mine");
+    size_t names = 0;
+    for ([[maybe_unused]] const auto& entry : fs::directory_iterator(blocked.folder())) ++names;
+    EXPECT_EQ(names, 3u);  // HI.SCO, HI.SCO.new, OPT.TXT: no temporary file left
+}
+
 // A write killed half-way leaves "<file>.new" behind.
 TEST(FileWrite, AStaleNewFileIsNeverReadAndTheNextWriteReplacesIt) {
     fakes::GameHarness stale;

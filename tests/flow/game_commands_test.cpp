@@ -1,9 +1,8 @@
 // The letter keys, the Return key, starting a game and leaving the program.
 #include <gtest/gtest.h>
 
-#include <filesystem>
-
 #include "rules/logic_probe.h"
+#include "tests/support/file_calls.h"
 #include "tests/support/game_harness.h"
 
 namespace {
@@ -144,7 +143,8 @@ TEST_F(Commands, ExitWritesTheTableWithoutTheRunningGameAndEnds) {
 
 TEST_F(Commands, ExitStillEndsWhenTheTableCannotBeWritten) {
     std::string before = h.readFile("HI.SCO");
-    std::filesystem::create_directory(h.path("HI.SCO.new"));
+    support::FileCallsSwap swap;
+    swap.calls().open = support::CreatingRefused;
     EXPECT_TRUE(h.exitGame());
     EXPECT_EQ(h.readFile("HI.SCO"), before);
 }

@@ -97,7 +97,8 @@ TEST_F(Options, TheMenuOpensAndClosesTheDialogWithoutWriting) {
 
 TEST_F(Options, AFailedWriteKeepsTheOldFileAndTheValues) {
     logic& game = startWith(" 1 \r\n 2 \r\n 0 \r\n 0 \r\n");
-    std::filesystem::create_directory(h.path("OPT.TXT.new"));
+    support::FileCallsSwap swap;
+    swap.calls().open = support::CreatingRefused;
     game.SetStartLevel(9);
     game.ReturnPressedInOptions();
     EXPECT_EQ(h.readFile("OPT.TXT"), " 1 \r\n 2 \r\n 0 \r\n 0 \r\n");

@@ -148,7 +148,8 @@ TEST_F(TopTenFile, ItemsMaySpreadOverLinesWithBlanks) {
 TEST_F(TopTenFile, AMarkerThatCannotBeWrittenLeavesTheDefaultsInMemory) {
     std::string damaged = TableText(SampleRows(), 1);
     h.writeFile("HI.SCO", damaged);
-    std::filesystem::create_directory(h.path("HI.SCO.new"));
+    support::FileCallsSwap swap;
+    swap.calls().open = support::CreatingRefused;
     h.createAndShow();
     expectDefaults();
     EXPECT_EQ(h.readFile("HI.SCO"), damaged);

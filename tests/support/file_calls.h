@@ -40,6 +40,15 @@ inline int ReadingRefused(const char* path, int flags, mode_t mode) {
     return ::open(path, flags, mode);
 }
 
+// A folder the player may not write into: no new file can be made there.
+inline int CreatingRefused(const char* path, int flags, mode_t mode) {
+    if (flags & O_CREAT) {
+        errno = EACCES;
+        return -1;
+    }
+    return ::open(path, flags, mode);
+}
+
 // Every rename refused, as in a folder the player may not change.
 inline int RenameRefused(const char*, const char*, bool) {
     errno = EACCES;
