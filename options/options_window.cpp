@@ -29,7 +29,8 @@ OptionsWindow::OptionsWindow(Program& program) : form_(program.sys, "options") {
 }
 
 // Over the board of the centred game window, at the same distance from the
-// window's corner on every screen: Left 3670, Top 1290 on an 800 x 600 one.
+// pixel its corner stands on, on every screen: Left 3670, Top 1290 on an
+// 800 x 600 one.
 void OptionsWindow::Form_Load(const Program& program) {
     WindowPlace game = gameWindowPlace(program.sys, program.iTwipsX, program.iTwipsY);
     form_.setLeft(game.left + 2470);

@@ -23,6 +23,10 @@ struct Color {
 // Nearest whole number, a half going to the even neighbour.
 inline double roundHalfEven(double v) { return std::nearbyint(v); }
 
+// The screen pixel a place in twips falls on: the nearest, a half going up.
+// Windows and controls stand on the pixels this gives.
+inline int pixelOf(double twips, int twipsPerPixel) { return int(std::floor(twips / twipsPerPixel + 0.5)); }
+
 // Decimal digits of a number: a minus sign when negative, no blank.
 inline std::string digits(long long v) { return std::to_string(v); }
 

@@ -1,7 +1,5 @@
 #include "control.h"
 
-#include <cmath>
-
 #include "form.h"
 #include "system.h"
 
@@ -162,16 +160,15 @@ Control::Rect Control::screenRect() const {
     }
     x += form_.left();
     y += form_.top();
-    auto px = [](double twips, int per) { return int(std::floor(twips / per + 0.5)); };
     Rect r;
-    r.x = px(x, sys.twipsX());
-    r.y = px(y, sys.twipsY());
+    r.x = pixelOf(x, sys.twipsX());
+    r.y = pixelOf(y, sys.twipsY());
     if (picture_ && kind_ == ControlKind::Image) {
         r.w = picture_->width;
         r.h = picture_->height;
     } else {
-        r.w = px(width_, sys.twipsX());
-        r.h = px(height_, sys.twipsY());
+        r.w = pixelOf(width_, sys.twipsX());
+        r.h = pixelOf(height_, sys.twipsY());
     }
     return r;
 }

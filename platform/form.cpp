@@ -1,7 +1,6 @@
 #include "form.h"
 
 #include <algorithm>
-#include <cmath>
 #include <stdexcept>
 
 #include "system.h"
@@ -96,9 +95,8 @@ Timer& Form::addTimer(const std::string& name, int intervalMs) {
 }
 
 Control::Rect Form::screenRect() const {
-    auto px = [](double twips, int per) { return int(std::floor(twips / per + 0.5)); };
-    return {px(left_, sys_.twipsX()), px(top_, sys_.twipsY()), px(width_, sys_.twipsX()),
-            px(height_, sys_.twipsY())};
+    return {pixelOf(left_, sys_.twipsX()), pixelOf(top_, sys_.twipsY()), pixelOf(width_, sys_.twipsX()),
+            pixelOf(height_, sys_.twipsY())};
 }
 
 }  // namespace plat

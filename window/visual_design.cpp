@@ -88,7 +88,8 @@ void VisualWindow::designTimers() {
 }
 
 // 640 x 480 pixels, centred. The screen's size is taken in floating point,
-// so screens of any width centre correctly.
+// so screens of any width centre correctly; a centre half a pixel off goes
+// to the next whole pixel, where the options dialog expects the window.
 void VisualWindow::placeOnScreen() {
     WindowPlace place = gameWindowPlace(sys_, program_.iTwipsX, program_.iTwipsY);
     form_.setWidth(place.width);
