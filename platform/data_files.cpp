@@ -123,8 +123,8 @@ std::string RandomLetters() {
 // Opens a new, empty file for the new content, named "<file>.new". What a
 // write cut short left under that name is removed first, a file or an empty
 // folder; when the name still cannot be had (a folder holding something),
-// the file is "<file>.new.XXXXXX" instead, the first such name nothing
-// holds. `fresh` comes back with the name opened.
+// the file is "<file>.new.XXXXXX" instead, with random letters that make a
+// name nothing holds. `fresh` comes back with the name opened.
 int OpenFresh(std::string& fresh) {
     if (::unlink(fresh.c_str()) != 0) ::rmdir(fresh.c_str());
     int fd = gCalls.open(fresh.c_str(), O_WRONLY | O_CREAT | O_EXCL, 0666);
