@@ -89,15 +89,9 @@ int main(int, char**) {
         return 1;
     }
     SDL_InitSubSystem(SDL_INIT_AUDIO);  // without sound the game goes on silently
-    SDL_DisplayMode desktop{};
-    if (SDL_GetDesktopDisplayMode(0, &desktop) != 0) {
-        desktop.w = 640;
-        desktop.h = 480;
-    }
     int status = 0;
     try {
-        status = runGame(plat::sdl::chooseDisplayMode(std::getenv("CORVANE_WINDOW"), desktop.w, desktop.h),
-                         programFolder());
+        status = runGame(plat::sdl::displayModeFor(std::getenv("CORVANE_WINDOW")), programFolder());
     } catch (const std::exception& e) {
         std::fprintf(stderr, "corvane: %s\n", e.what());
         status = 1;

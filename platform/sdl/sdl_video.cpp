@@ -88,15 +88,16 @@ void SdlVideo::toScreen(int wx, int wy, int& sx, int& sy) const {
     sy = std::clamp(int((long long)(wy - dst.y) * mode_.height / dst.h), 0, mode_.height - 1);
 }
 
+DisplayMode displayModeFor(const char* windowVariable) {
+    SDL_DisplayMode desktop{};
+    if (SDL_GetDesktopDisplayMode(0, &desktop) != 0) desktop.w = 640, desktop.h = 480;
+    return chooseDisplayMode(windowVariable, desktop.w, desktop.h);
+}
+
 int SdlVideo::scale() const { return std::max(1, destination().w / mode_.width); }
 
 bool startVideo() { return SDL_Init(SDL_INIT_VIDEO) == 0; }
 void stopVideo() { SDL_Quit(); }
-DisplayMode fullScreenMode() {
-    SDL_DisplayMode desktop{};
-    if (SDL_GetDesktopDisplayMode(0, &desktop) != 0) desktop.w = 640, desktop.h = 480;
-    return chooseDisplayMode(nullptr, desktop.w, desktop.h);
-}
 void pumpEvents() { SDL_PumpEvents(); }
 std::string videoDriver() {
     const char* name = SDL_GetCurrentVideoDriver();

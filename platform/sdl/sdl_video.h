@@ -36,11 +36,14 @@ private:
     bool shown_ = false;
 };
 
+// The game's screen on this display: the window CORVANE_WINDOW names
+// (windowVariable, may be null), else full screen.
+DisplayMode displayModeFor(const char* windowVariable);
+
 // SDL's video for programs that show frames outside the game's own loop,
 // such as the frame benchmark.
 bool startVideo();  // false when no display can be opened
 void stopVideo();
-DisplayMode fullScreenMode();  // corvane's full-screen mode on this display
 void pumpEvents();
 std::string videoDriver();
 
