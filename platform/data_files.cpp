@@ -56,24 +56,28 @@ std::string FolderOf(const std::string& path) {
     return slash == std::string::npos ? "" : path.substr(0, slash + 1);
 }
 
+// As many links as the system itself follows before it calls a chain a loop.
+constexpr int kMostLinks = 40;
+
 // Where a file really lives: symbolic links are followed to their target,
 // which need not exist yet. No place when a link leads to something that is
 // there but is no plain file (a device, a pipe, a folder): that is not the
 // game's to move or replace. What stands at the data file's own name in the
-// program folder is the game's, whatever it is.
+// program folder is the game's, whatever it is; so is a chain of links that
+// never reaches a target (a loop): it leads nowhere outside the folder, and
+// its place is the data file's own name.
 std::optional<std::string> FollowLinks(const std::string& name) {
     std::string path = name;
-    bool followed = false;
-    for (int hops = 0; hops < 40; ++hops) {
+    for (int hops = 0;; ++hops) {
         char target[PATH_MAX];
         ssize_t n = ::readlink(path.c_str(), target, sizeof target);
+        if ((n < 0 && errno == ELOOP) || (n > 0 && hops == kMostLinks)) return name;
         if (n <= 0 || size_t(n) == sizeof target) break;
         std::string next(target, size_t(n));
         path = next[0] == '/' ? next : FolderOf(path) + next;
-        followed = true;
     }
     struct stat st;
-    if (followed && ::lstat(path.c_str(), &st) == 0 && !S_ISREG(st.st_mode)) return std::nullopt;
+    if (path != name && ::lstat(path.c_str(), &st) == 0 && !S_ISREG(st.st_mode)) return std::nullopt;
     return path;
 }
 
@@ -97,14 +101,13 @@ void FlushFolder(const std::string& path) {
 }
 
 // Renames the file to the first free name of "<file>.bad", "<file>.bad2", ...
+// However many earlier copies there are, the next number is free.
 std::optional<std::string> KeepAside(const std::string& path) {
-    constexpr int kMostKept = 1000;
-    for (int n = 1; n <= kMostKept; ++n) {
+    for (unsigned long long n = 1;; ++n) {
         std::string kept = path + ".bad" + (n == 1 ? "" : std::to_string(n));
         if (gCalls.rename(path.c_str(), kept.c_str(), true) == 0) return kept;
         if (errno != EEXIST && errno != ENOTEMPTY) return std::nullopt;
     }
-    return std::nullopt;
 }
 
 // Six letters or digits drawn at random (from a counter should the system

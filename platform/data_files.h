@@ -35,14 +35,16 @@ DataFile readDataFile(const std::string& path, size_t limit = kDataFileLimit);
 // flushed to the disk, takes the file's place, and the folder is flushed
 // after it. A symbolic link stays a link: its target is replaced, unless
 // it is there and no plain file (a device, a pipe, a folder), which is
-// never touched. True once the new content has taken the file's place;
+// never touched. A loop of links has no target: the link at the file's own
+// name is replaced. True once the new content has taken the file's place;
 // false when the file is left as it was.
 bool writeDataFile(const std::string& path, const std::string& content);
 
 // Replaces the file as writeDataFile does, after renaming the old one to the
-// first free name of "<file>.bad", "<file>.bad2", "<file>.bad3", ... False
-// when the old file could not be kept or the new one not written: then the
-// file is left as it was.
+// first free name of "<file>.bad", "<file>.bad2", "<file>.bad3", ... (as
+// many as it takes; a loop of links is kept as the link at the file's own
+// name). False when the old file could not be kept or the new one not
+// written: then the file is left as it was.
 bool replaceKeepingOld(const std::string& path, const std::string& content);
 
 // The system calls the data files go through. Tests replace one with a

@@ -2,13 +2,20 @@
 
 #include <algorithm>
 #include <climits>
+#include <stdexcept>
 
 #include "focus.h"
 
 namespace plat {
 
 System::System(Backend& backend, int screenWidthPx, int screenHeightPx, int twipsX, int twipsY)
-    : backend_(backend), screenW_(screenWidthPx), screenH_(screenHeightPx), twipsX_(twipsX), twipsY_(twipsY) {}
+    : backend_(backend), screenW_(screenWidthPx), screenH_(screenHeightPx), twipsX_(twipsX), twipsY_(twipsY) {
+    auto fits = [](int side) { return side >= 1 && side <= kLargestScreenPx; };
+    if (!fits(screenW_) || !fits(screenH_))
+        throw std::length_error("a screen of " + std::to_string(screenW_) + " x " + std::to_string(screenH_) +
+                                " pixels cannot be had: 1 to " + std::to_string(kLargestScreenPx) +
+                                " pixels each way");
+}
 
 System::~System() = default;
 

@@ -19,11 +19,18 @@
 
 namespace plat {
 
+// The largest screen a System takes, in pixels each way: beyond the largest
+// displays, and the whole screen composed at that size (1 GiB) still fits in
+// memory.
+constexpr int kLargestScreenPx = 16384;
+
 // Thrown by System::end(); unwinds every handler up to the loop's owner.
 struct ProgramEnded {};
 
 class System {
 public:
+    // The screen is 1 to kLargestScreenPx pixels each way; any other size
+    // throws std::length_error.
     System(Backend& backend, int screenWidthPx, int screenHeightPx, int twipsX = 15, int twipsY = 15);
     ~System();
     System(const System&) = delete;

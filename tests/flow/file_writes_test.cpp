@@ -157,6 +157,42 @@ TEST(FileWrite, WhatALinkLeadsToIsNeverReplacedUnlessItIsAPlainFile) {
     EXPECT_EQ(names, (std::vector<std::string>{"folder", "pipe"}));
 }
 
+// A loop of links has no target anywhere: what stands at the file's own name
+// is kept aside like a folder there, and the file is written in its place.
+TEST(FileWrite, ALoopOfLinksIsKeptAsideAndTheFileWritten) {
+    struct Case {
+        const char* what;
+        std::string (*target)(const std::string& file);  // HI.SCO's link; other links made on the way
+    };
+    const Case cases[] = {
+        {"a link to itself", [](const std::string& file) { return file; }},
+        {"through a second link", [](const std::string& file) { return file + ".link"; }},
+        {"through a folder that is a loop", [](const std::string& file) { return "loop/" + file; }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        fakes::GameHarness h;
+        fs::create_symlink("loop", h.path("loop"));
+        for (std::string file : {"HI.SCO", "OPT.TXT"}) {
+            fs::create_symlink(c.target(file), h.path(file));
+            fs::create_symlink(file, h.path(file + ".link"));
+        }
+        logic& game = h.createAndShow();
+        EXPECT_EQ(h.readFile("HI.SCO"), kMarker);
+        game.SetStartLevel(4);
+        game.ReturnPressedInOptions();
+        ASSERT_TRUE(h.exitGame());
+        EXPECT_EQ(h.readFile("HI.SCO"), DefaultTable());
+        EXPECT_EQ(h.readFile("OPT.TXT"), " 1 \r\n 4 \r\n 0 \r\n 0 \r\n");
+        for (std::string file : {"HI.SCO", "OPT.TXT"}) {
+            EXPECT_TRUE(fs::is_regular_file(fs::symlink_status(h.path(file)))) << file;
+            ASSERT_TRUE(fs::is_symlink(h.path(file + ".bad"))) << file;
+            EXPECT_EQ(fs::read_symlink(h.path(file + ".bad")), c.target(file));
+            EXPECT_TRUE(fs::is_symlink(h.path(file + ".link")));
+        }
+    }
+}
+
 // A folder in the way of "<file>.new": an empty one is removed, one that holds
 // anything stays as it is and the file is written through another name.
 TEST(FileWrite, AFolderNamedLikeTheNewFileDoesNotStopTheWrite) {

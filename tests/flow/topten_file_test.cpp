@@ -168,6 +168,23 @@ TEST_F(TopTenFile, AKeptCopyNeverReplacesAnEarlierOne) {
     EXPECT_EQ(h.readFile("HI.SCO.bad3"), damaged);
 }
 
+// However many copies were kept before, the next one finds a name, and the
+// exit never writes over a damaged file that was not kept.
+TEST_F(TopTenFile, AThousandKeptCopiesDoNotStopTheNext) {
+    h.writeFile("HI.SCO.bad", "damage 1");
+    for (int n = 2; n <= 1000; ++n) h.writeFile("HI.SCO.bad" + std::to_string(n), "damage " + std::to_string(n));
+    std::string damaged = TableText(SampleRows(), 1);
+    startWith(damaged);
+    expectDefaults();
+    EXPECT_EQ(h.readFile("HI.SCO"), " 0 \r\n");
+    EXPECT_EQ(h.readFile("HI.SCO.bad1001"), damaged);
+    ASSERT_TRUE(h.exitGame());
+    EXPECT_EQ(h.readFile("HI.SCO").substr(0, 14), "\"Oru\",1,1,100\r");
+    EXPECT_EQ(h.readFile("HI.SCO.bad1001"), damaged);
+    EXPECT_EQ(h.readFile("HI.SCO.bad"), "damage 1");
+    EXPECT_EQ(h.readFile("HI.SCO.bad1000"), "damage 1000");
+}
+
 TEST_F(TopTenFile, AFolderOrAPipeInPlaceOfTheFileIsKeptAsideAndTheGameStarts) {
     std::filesystem::create_directory(h.path("HI.SCO"));
     fakes::GameHarness other;

@@ -2,7 +2,9 @@
 // visible control, the pressed control while a button is held.
 #include <gtest/gtest.h>
 
+#include <stdexcept>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/form.h"
@@ -63,6 +65,15 @@ struct Routing : ::testing::Test {
         sys.DoEvents();
     }
 };
+
+// The screen they land on is what the whole screen's picture can hold.
+TEST(Screen, OneTo16384PixelsEachWayAndNoMore) {
+    plat::HeadlessBackend backend;
+    EXPECT_NO_THROW(plat::System(backend, plat::kLargestScreenPx, 1));
+    EXPECT_NO_THROW(plat::System(backend, 1, plat::kLargestScreenPx));
+    for (auto [w, h] : {std::pair{16385, 600}, {800, 16385}, {100000, 100000}, {0, 600}, {800, -1}})
+        EXPECT_THROW(plat::System(backend, w, h), std::length_error) << w << " x " << h;
+}
 
 TEST_F(Routing, FrontMostEnabledVisibleControlTakesThePressInItsOwnTwips) {
     box("back", 10, 10, 100, 100);

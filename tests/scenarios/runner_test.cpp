@@ -34,6 +34,8 @@ TEST(ScriptCheck, BadLineIsRefusedWithItsNumberAndNothingRuns) {
         {"key F13", "line 3: unknown key \"F13\"\n"},
         {"rnd 0.5 1", "line 3: a random value must be a number from 0 up to (not including) 1, not \"1\"\n"},
         {"screen 640 480", "line 3: screen must come before start\n"},
+        {"screen 100000 100000", "line 3: the width must be a whole number from 1 to 16384, not \"100000\"\n"},
+        {"screen 800 16385", "line 3: the height must be a whole number from 1 to 16384, not \"16385\"\n"},
         {"click 10", "line 3: expected: click X Y [left|right]\n"},
         {"click 10 20 middle", "line 3: the button must be left or right, not \"middle\"\n"},
         {"answer maybe", "line 3: the answer must be yes, no or ok, not \"maybe\"\n"},

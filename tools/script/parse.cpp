@@ -4,6 +4,7 @@
 #include <map>
 #include <sstream>
 
+#include "platform/system.h"
 #include "script.h"
 
 namespace script {
@@ -97,8 +98,8 @@ struct LineParser {
     bool run(const std::string& line, const CommandForm& form) {
         switch (cmd.kind) {
             case Kind::Screen:
-                return count(2, 2, form.usage) && number(1, 1, 100000, cmd.a, "the width") &&
-                       number(2, 1, 100000, cmd.b, "the height");
+                return count(2, 2, form.usage) && number(1, 1, plat::kLargestScreenPx, cmd.a, "the width") &&
+                       number(2, 1, plat::kLargestScreenPx, cmd.b, "the height");
             case Kind::Twips:
                 return count(2, 2, form.usage) && number(1, 1, 1000, cmd.a, "X") && number(2, 1, 1000, cmd.b, "Y");
             case Kind::Start:
