@@ -94,7 +94,7 @@ private:
     // Panels (window/visual_panels.cpp).
     void wirePanelClicks();
     void closeTextPanels();  // MessageOff, then DisableGameOver
-    void hideTopTen() { topTen_->setVisible(false); }
+    void hideTopTen();
     void gameOverTimer_Timer();
     void pause_Click();
     void message3_Click();
