@@ -93,7 +93,7 @@ private:
 
     // Panels (window/visual_panels.cpp).
     void wirePanelClicks();
-    void closeTextPanels();  // MessageOff, then DisableGameOver
+    void closeTextPanels();  // MessageOff, then DisableGameOver; a pending name ends with the picture
     void hideTopTen();
     void gameOverTimer_Timer();
     void pause_Click();
