@@ -28,8 +28,7 @@ void logic::KeyPressed(Integer KeyAscii) {
 // running game, whatever the prompt's own setting says.
 void logic::ReturnPressed() {
     if (visual_->EnterYourName().visible() && iState == NamePending) {
-        LeaveEditMode();
-        iState = NoGame;
+        EndPendingName();
     } else if (visual_->topTen().visible()) {
         visual_->topTen().setVisible(false);
     } else if (visual_->message().visible() || visual_->message3().visible()) {

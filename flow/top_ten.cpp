@@ -64,6 +64,15 @@ void logic::GotoEditMode(Integer iRow) {
     visual_->cursorBig().setVisible(true);
 }
 
+// A name is typed only while its entry is on show. Whatever takes the entry
+// out of sight, or ends the game-over picture before its timer can open the
+// entry, ends the name as Return does: the row keeps what was typed so far.
+void logic::EndPendingName() {
+    if (iState != NamePending) return;
+    if (visual_->EnterYourName().visible()) LeaveEditMode();
+    iState = NoGame;
+}
+
 void logic::LeaveEditMode() {
     plat::Control& field = visual_->topName(iEditRow);
     field.setBorder(false);

@@ -66,6 +66,7 @@ public:
     void SetPaused(bool value);
     Integer StartLevel() const;
     void SetStartLevel(Integer v);
+    void EndPendingName();  // a pending name is done with what was typed so far
 
     // The windows this object created.
     VisualInterface& visual() { return *visual_; }

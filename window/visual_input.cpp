@@ -53,8 +53,7 @@ void VisualWindow::Form_MouseDown(int button) {
     oLogic->SetPaused(false);
     hideTopTen();
     highlights_[3]->setVisible(false);
-    MessageOff();
-    DisableGameOver();
+    closeTextPanels();
     oLogic->ReturnPressedInOptions();
     if (oLogic->Control() == 1 && button == plat::LeftButton) oLogic->RotateKeyPressed();
 }

@@ -38,9 +38,18 @@ void VisualWindow::pause_Click() {
     Timer1_->setEnabled(true);
 }
 
+// The game-over picture ended here, before its timer, never opens the name
+// entry: a pending name is done with what was typed during the picture.
 void VisualWindow::closeTextPanels() {
+    if (gameOver_->visible()) oLogic->EndPendingName();
     MessageOff();
     DisableGameOver();
+}
+
+// The table closed over a name entry takes the entry with it.
+void VisualWindow::hideTopTen() {
+    if (topTen_->visible() && EnterYourName().visible()) oLogic->EndPendingName();
+    topTen_->setVisible(false);
 }
 
 void VisualWindow::message3_Click() {

@@ -93,8 +93,8 @@ private:
 
     // Panels (window/visual_panels.cpp).
     void wirePanelClicks();
-    void closeTextPanels();  // MessageOff, then DisableGameOver
-    void hideTopTen() { topTen_->setVisible(false); }
+    void closeTextPanels();  // MessageOff, then DisableGameOver; a pending name ends with the picture
+    void hideTopTen();
     void gameOverTimer_Timer();
     void pause_Click();
     void message3_Click();

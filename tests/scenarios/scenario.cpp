@@ -66,4 +66,15 @@ std::string dropBlocksFrom(int first, const std::vector<Drop>& drops, int& lastS
     return s;
 }
 
+std::string scoreThenStack(int& at, const std::string& begin) {
+    std::vector<Drop> row = {kind6(3, 1), kind6(4, 1), kind6(5, 1)};
+    int last = 0;
+    std::string s = begin + dropBlocks(row, last, at);
+    std::vector<Drop> stack;
+    for (int r = 1; r <= 9; ++r) stack.push_back(kind6(4, r));
+    s += dropBlocksFrom(last + 12, stack, last, at) + block(true, true, false, false);
+    s += waitTicks(at, last + 3);  // the tenth is fixed in the entry, the next finds it taken
+    return s;
+}
+
 }  // namespace scenario

@@ -50,4 +50,23 @@ std::string dropBlocksFrom(int first, const std::vector<Drop>& drops, int& lastS
 // Waits from tick `at` to tick `tick` (level 1 pace).
 std::string waitTicks(int& at, int tick);
 
+// Three blocks with upper and lower pipes removed together (360 points),
+// then a stack in column 4 up to the entry: the script ends at game over,
+// with the game's row (row 0 of the default table) pending. `begin` starts
+// the game; its first tick comes a tick later.
+std::string scoreThenStack(int& at, const std::string& begin = startGame());
+
+// Screen pixels of the game window on the 800 x 600 screen, where the window
+// lies at (80, 60).
+namespace at {
+constexpr const char* kStart = "150 250";     // on the START highlight
+constexpr const char* kOptions = "150 305";   // on the OPTIONS highlight
+constexpr const char* kInfo = "140 365";      // on the INFO highlight
+constexpr const char* kScores = "150 415";    // on the SCORES highlight
+constexpr const char* kExit = "150 477";      // on the EXIT highlight
+constexpr const char* kExitRim = "98 470";    // the EXIT hot spot outside its highlight
+constexpr const char* kHelp = "610 480";      // on the HELP highlight
+constexpr const char* kBareWindow = "700 100";  // artwork outside every control
+}  // namespace at
+
 }  // namespace scenario

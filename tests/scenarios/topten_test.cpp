@@ -8,20 +8,6 @@
 namespace scenario {
 namespace {
 
-// Three blocks with upper and lower pipes removed together (360 points),
-// then a stack in column 4 up to the entry: game over at the returned tick.
-// `begin` starts the game; its first tick comes a tick later.
-std::string scoreThenStack(int& at, const std::string& begin = startGame()) {
-    std::vector<Drop> row = {kind6(3, 1), kind6(4, 1), kind6(5, 1)};
-    int last = 0;
-    std::string s = begin + dropBlocks(row, last, at);
-    std::vector<Drop> stack;
-    for (int r = 1; r <= 9; ++r) stack.push_back(kind6(4, r));
-    s += dropBlocksFrom(last + 12, stack, last, at) + block(true, true, false, false);
-    s += waitTicks(at, last + 3);  // the tenth is fixed in the entry, the next finds it taken
-    return s;
-}
-
 uint32_t pixelAt(const Folder& dir, const std::string& file, int x, int y) {
     return plat::loadBmp((dir.path() / file).string(), file)->at(x, y);
 }
@@ -85,6 +71,24 @@ TEST(TopTen, AGameStartedDuringANameEntryGetsItsOwnEntry) {
     EXPECT_EQ(out[3]["top"][0], json({"", 1, 1, 360}));
     EXPECT_EQ(out[3]["top"][1], json({"XY", 1, 1, 360}));
     EXPECT_EQ(out[3]["visible"]["EnterYourName"], false);
+}
+
+// A click a few pixels off the lit EXIT, on the rim of its hot spot, leaves
+// as EXIT does: the file holds the run's row, whether the name was ended by
+// Return or was still being typed. The points are the rim's outer edges.
+TEST(TopTen, AClickOnTheRimOfExitKeepsTheRunsRow) {
+    const std::pair<const char*, const char*> clicks[] = {
+        {"97 456", "key Return\n"}, {"191 497", ""}, {"97 480", ""}, {"150 497", "key Return\n"}};
+    for (const auto& [rim, ending] : clicks) {
+        Folder dir;
+        int at = 0;
+        std::string s = scoreThenStack(at) + "wait 2000\ntype Ab\n" + ending + "click " + rim + "\ndump\n";
+        auto out = play(s, dir);
+        ASSERT_EQ(out.size(), 1u) << rim;
+        EXPECT_EQ(out[0]["ended"], true) << rim;
+        EXPECT_EQ(out[0]["visible"]["exit0"], true) << rim;  // lit: the click fell beside it
+        EXPECT_EQ(dir.read("HI.SCO").substr(0, 16), "\"Ab\",1,1,360\r\n\"O") << rim;
+    }
 }
 
 TEST(TopTen, AScoreEqualToTheLastRowDoesNotEnter) {

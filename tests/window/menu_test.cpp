@@ -114,12 +114,14 @@ TEST_F(Menu, ExitSavesTheTableAndEndsTheProgram) {
     EXPECT_TRUE(fileExists("HI.SCO"));
 }
 
-TEST_F(Menu, TheBareExitHotSpotEndsTheProgramWithoutSaving) {
+// The rim around the lit EXIT is the EXIT action too: the table is saved,
+// with the closing sounds of EXIT.
+TEST_F(Menu, TheBareExitHotSpotLeavesAsExitDoes) {
     start();
     std::filesystem::remove(folder + "HI.SCO");
     EXPECT_THROW(press(ctl("exit"), plat::LeftButton, 0, 0), plat::ProgramEnded);
-    EXPECT_FALSE(fileExists("HI.SCO"));
-    EXPECT_TRUE(sounds().empty());
+    EXPECT_TRUE(fileExists("HI.SCO"));
+    EXPECT_EQ(sounds(), (std::vector<std::string>{"off.wav/3", "off.wav/3"}));
 }
 
 }  // namespace
