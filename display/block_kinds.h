@@ -1,4 +1,5 @@
-// The eleven kinds of block and the cell pictures that draw pipe states.
+// The eleven kinds of block as pipe states, and the cell pictures that draw
+// pipe states (both named in shared/picture_catalogue.h).
 #pragma once
 
 #include <string>
@@ -18,9 +19,6 @@ Pipes kindPipes(int kind);
 
 // The kind whose states equal these exactly, 0 when none does.
 int kindOf(Integer iUp, Integer iDown, Integer iLeft, Integer iRight);
-
-// Block picture of a kind: "p7" or, in the branches set, "p7b".
-std::string blockPicture(int kind, bool branches);
 
 // Cell picture for the states of the cell's horizontal and vertical pipe;
 // anything that is not a pair of 1..3 with a pipe in it shows the empty cell.

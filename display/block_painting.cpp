@@ -3,6 +3,7 @@
 #include "display/block_kinds.h"
 #include "display/board_geometry.h"
 #include "rules/logic.h"
+#include "shared/picture_catalogue.h"
 #include "window/visual_window.h"
 
 using board::firstIndex;
@@ -10,7 +11,7 @@ using board::firstIndex;
 void VisualWindow::PaintTemp(Integer iY, Integer iX, Integer iUp, Integer iDown, Integer iLeft, Integer iRight) {
     bool set = branches();
     if (int kind = board::kindOf(iUp, iDown, iLeft, iRight)) {
-        boxtemp1_->setPicture(templ(board::blockPicture(kind, set)).picture());
+        boxtemp1_->setPicture(templ(catalogue::blockPicture(kind, set)).picture());
         boxtemp1_->setTag(plat::digits(kind));
     }
     MoveTemp(iY, iX);

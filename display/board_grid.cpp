@@ -2,6 +2,7 @@
 // position, created once, then only shown, hidden and re-pictured.
 #include "display/board_geometry.h"
 #include "rules/logic.h"
+#include "shared/picture_catalogue.h"
 #include "window/visual_window.h"
 
 using board::firstIndex;
@@ -14,8 +15,7 @@ void VisualWindow::createPosition(Integer iY, Integer iX) {
     const plat::Control& laserTemplate = laser(0);
     bool set = branches();
     for (int n = 1; n <= 4; ++n) {
-        const char* name = n <= 2 ? (set ? "laservb" : "laserv") : (set ? "laserhb" : "laserh");
-        form_.loadElement(laserTemplate, k + n).setPicture(templ(name).picture());
+        form_.loadElement(laserTemplate, k + n).setPicture(templ(catalogue::laserPicture(n <= 2, set)).picture());
     }
 }
 
@@ -43,8 +43,8 @@ void VisualWindow::Init() {
 void VisualWindow::setLaserPictures(Integer iY, Integer iX) {
     Integer k = firstIndex(iY, iX);
     bool set = branches();
-    const plat::PictureRef& vertical = templ(set ? "laservb" : "laserv").picture();
-    const plat::PictureRef& horizontal = templ(set ? "laserhb" : "laserh").picture();
+    const plat::PictureRef& vertical = templ(catalogue::laserPicture(true, set)).picture();
+    const plat::PictureRef& horizontal = templ(catalogue::laserPicture(false, set)).picture();
     for (int n = 1; n <= 4; ++n) laser(k + n).setPicture(n <= 2 ? vertical : horizontal);
 }
 

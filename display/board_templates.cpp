@@ -1,21 +1,14 @@
 // The board's picture templates: hidden controls of the game window that
 // only lend their pictures to the grid, the falling block and the board area.
+#include "shared/picture_catalogue.h"
 #include "window/visual_window.h"
 
 using plat::ControlKind;
 
-namespace {
-
-const char* const kPipesCells[] = {"emp", "H", "H0", "V", "v0", "hv", "hv0", "h0v", "h0v0"};
-const char* const kBranchesCells[] = {"empB", "HB", "H0B", "VB", "V0B", "HVB", "HV0B", "H0VB", "H0V0B"};
-const char* const kLasers[] = {"laserv", "laserh", "laservb", "laserhb"};
-const char* const kBackgrounds[] = {"geysir0", "geysir1", "eldfell", "sheep", "waterf"};
-
-}  // namespace
-
 void VisualWindow::designTemplates() {
-    for (const char* name : kPipesCells) {
+    for (const catalogue::CellPicture& cell : catalogue::kCells) {
         // Borderless picture boxes of 41 x 33 pixels; only their picture counts.
+        const char* name = cell.pipes;
         plat::Control& c = addControl(ControlKind::PictureBox, name, nullptr, 0, 0, 615, 495);
         c.setPicture(picture(name));
         c.setVisible(false);
@@ -25,11 +18,12 @@ void VisualWindow::designTemplates() {
         c.setPicture(picture(name));
         c.setVisible(false);
     };
-    for (const char* name : kBranchesCells) image(name);
-    for (int kind = 1; kind <= 11; ++kind) {
-        image("p" + std::to_string(kind));
-        image("p" + std::to_string(kind) + "b");
+    for (const catalogue::CellPicture& cell : catalogue::kCells) image(cell.branches);
+    for (int kind = 1; kind <= int(catalogue::kKinds.size()); ++kind) {
+        image(catalogue::blockPicture(kind, false));
+        image(catalogue::blockPicture(kind, true));
     }
-    for (const char* name : kLasers) image(name);
-    for (const char* name : kBackgrounds) image(name);
+    for (bool branches : {false, true})
+        for (bool vertical : {true, false}) image(catalogue::laserPicture(vertical, branches));
+    for (const char* name : catalogue::kBackgrounds) image(name);
 }

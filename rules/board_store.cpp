@@ -1,6 +1,7 @@
 // The board store: writing, removing and clearing blocks, turning the
 // falling block, and the board's background by level.
 #include "rules/logic.h"
+#include "shared/picture_catalogue.h"
 
 void logic::SaveTemp() {
     iBoardUp[iTempY][iTempX] = iTempUp;
@@ -40,14 +41,7 @@ void logic::RotateTemp() {
 }
 
 void logic::ChangeBackgroundPicture() {
-    const char* name = nullptr;
-    switch (iLevel) {
-        case 1: case 6: name = "geysir0"; break;
-        case 2: case 7: name = "geysir1"; break;
-        case 3: case 8: name = "eldfell"; break;
-        case 4: case 9: name = "sheep"; break;
-        case 5: case 10: name = "waterf"; break;
-        default: return;  // any other level keeps the board's picture
-    }
+    const char* name = catalogue::levelBackground(iLevel);
+    if (!name) return;  // any other level keeps the board's picture
     visual_->center().setPicture(visual_->backgroundImage(name).picture());
 }

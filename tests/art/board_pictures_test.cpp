@@ -1,5 +1,6 @@
 #include "picture_file.h"
 #include "pictures.h"
+#include "shared/picture_catalogue.h"
 
 #include <gtest/gtest.h>
 
@@ -27,7 +28,8 @@ const SetInfo kPipes{"", kNavy, kRed, {{{"emp", "V", "v0"}, {"H", "hv", "hv0"}, 
 const SetInfo kBranches{
     "b", kDarkGreen, kGreen, {{{"empB", "VB", "V0B"}, {"HB", "HVB", "HV0B"}, {"H0B", "H0VB", "H0V0B"}}}};
 
-// Pipes of kinds 1..11: up, down, left, right.
+// Pipes of kinds 1..11 as the game knows them: up, down, left, right. The
+// catalogue the generator draws from must hold the same.
 const std::array<std::array<bool, 4>, 11> kKinds{{{1, 0, 0, 1},
                                                   {0, 1, 0, 1},
                                                   {0, 1, 1, 0},
@@ -96,6 +98,11 @@ TEST_F(BoardPictures, EveryPictureHasItsSize) {
 }
 
 TEST_F(BoardPictures, BlockPicturesAreTheirFourCellsLaidTwoByTwo) {
+    ASSERT_EQ(catalogue::kKinds.size(), kKinds.size());
+    for (size_t k = 0; k < kKinds.size(); ++k) {
+        const catalogue::KindPipes& shared = catalogue::kKinds[k];
+        EXPECT_EQ((std::array<bool, 4>{shared.up, shared.down, shared.left, shared.right}), kKinds[k]) << k + 1;
+    }
     for (const SetInfo* set : {&kPipes, &kBranches}) {
         for (size_t k = 0; k < kKinds.size(); ++k) {
             auto [up, down, left, right] = kKinds[k];

@@ -23,6 +23,13 @@ struct Lasers : ::testing::Test {
         LogicProbe::setState(game(), state);
         game().Timer();
     }
+    // One burnt-out block removed when 29 have gone before it.
+    void removeTheThirtieth() {
+        LogicProbe::setBoxCount(game(), 29);
+        put(1, 1, 1, 1, 1, 1);
+        h.giveBlock(true, true, false, false);
+        step(RemovingBlocks);
+    }
     fakes::GameHarness h;
 };
 
@@ -142,10 +149,7 @@ TEST_F(Lasers, BlocksFallIntoGapsAndNewRunsLightInTheSameTick) {
 }
 
 TEST_F(Lasers, TheThirtiethBlockRaisesTheLevel) {
-    LogicProbe::setBoxCount(game(), 29);
-    put(1, 1, 1, 1, 1, 1);
-    h.giveBlock(true, true, false, false);
-    step(RemovingBlocks);
+    removeTheThirtieth();
     EXPECT_EQ(LogicProbe::level(game()), 2);
     EXPECT_EQ(h.visual().level().caption(), "2");
     EXPECT_EQ(h.visual().Timer1().interval(), 300);
@@ -158,15 +162,23 @@ TEST_F(Lasers, LevelTenKeepsItsLevelBackgroundAndSpeed) {
     game().SetStartLevel(10);
     h.startGame();
     EXPECT_EQ(h.visual().Timer1().interval(), 129);
-    LogicProbe::setBoxCount(game(), 29);
-    put(1, 1, 1, 1, 1, 1);
-    h.giveBlock(true, true, false, false);
-    step(RemovingBlocks);
+    removeTheThirtieth();
     EXPECT_EQ(LogicProbe::level(game()), 10);
     EXPECT_EQ(h.visual().Timer1().interval(), 129);
     EXPECT_EQ(h.visual().center().picture()->name, "waterf");
     EXPECT_EQ(h.count("ClearBugLasers()"), 1);
     EXPECT_EQ(LogicProbe::boxCount(game()), 0);
+}
+
+TEST_F(Lasers, TheStepIntoLevelTenStillShowsItAndSpeedsUp) {
+    game().SetStartLevel(9);
+    h.startGame();
+    EXPECT_EQ(h.visual().Timer1().interval(), 143);
+    removeTheThirtieth();
+    EXPECT_EQ(LogicProbe::level(game()), 10);
+    EXPECT_EQ(h.visual().level().caption(), "10");
+    EXPECT_EQ(h.visual().Timer1().interval(), 129);
+    EXPECT_EQ(h.visual().center().picture()->name, "waterf");
 }
 
 TEST_F(Lasers, TheCountGoesOnPastTheBlockThatCompletesThirty) {

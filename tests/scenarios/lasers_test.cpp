@@ -73,5 +73,52 @@ TEST(Lasers, RemovalLetsColumnsFallAndTheFallLightsNewRunsInTheSameTick) {
     EXPECT_EQ(out[5]["boxcount"], 6);
 }
 
+TEST(Lasers, ABlockInTheTopRowFallsIntoAGapInTheRowBelow) {
+    Folder dir;
+    // Columns 3 to 5 stacked to row 8, their kinds alternating so that
+    // nothing lines up; then row 9 of upper and lower pipes with a block in
+    // row 10 of column 3, slid there over its stack, before column 4 closes
+    // the row. Row 9 goes, and the block in row 10 falls into its gap.
+    std::vector<Drop> drops;
+    for (int row = 1; row <= 8; ++row)
+        for (int column = 3; column <= 5; ++column)
+            drops.push_back((row + column) % 2 == 0 ? kind6(column, row) : kind5(column, row));
+    drops.push_back(kind6(3, 9));
+    drops.push_back(kind6(5, 9));
+    drops.push_back({true, false, false, true, 3, 10});
+    drops.push_back(kind6(4, 9));
+    int last = 0, at = 0;
+    std::string s = startGame() + dropBlocks(drops, last, at) + block(true, true, false, false);
+    s += waitTicks(at, last + 2) + "dump\n";  // row 9 lights
+    s += waitTicks(at, last + 4) + "dump\n";  // burnt, removed, fallen
+    auto out = play(s, dir);
+    ASSERT_EQ(out.size(), 2u);
+    EXPECT_EQ(out[0]["board"][0], "0000 0000 3113 0000 0000 0000 0000");
+    EXPECT_EQ(out[0]["board"][1], "0000 0000 2211 2211 2211 0000 0000");
+    const json& fallen = out[1];
+    EXPECT_EQ(fallen["score"], 360);
+    EXPECT_EQ(fallen["board"][0], "0000 0000 0000 0000 0000 0000 0000");
+    EXPECT_EQ(fallen["board"][1], "0000 0000 3113 0000 0000 0000 0000");
+    EXPECT_EQ(fallen["board"][2], "0000 0000 1133 3311 1133 0000 0000");
+    EXPECT_EQ(count(soundNames(fallen), "box.wav"), 1);
+    EXPECT_EQ(fallen["state"], 2);
+}
+
+TEST(Lasers, TheRightmostColumnIsRemovedAndClosesUpLikeTheOthers) {
+    Folder dir;
+    // Row 1 of upper and lower pipes in columns 5 to 7, a block with side
+    // pipes on column 7's; column 6 closes the row.
+    std::vector<Drop> drops = {kind6(7, 1), kind5(7, 2), kind6(5, 1), kind6(6, 1)};
+    int last = 0, at = 0;
+    std::string s = startGame() + dropBlocks(drops, last, at) + block(true, true, false, false);
+    s += waitTicks(at, last + 12) + "dump\n";  // lit, burnt, then removed and fallen
+    auto out = play(s, dir);
+    ASSERT_EQ(out.size(), 1u);
+    EXPECT_EQ(out[0]["score"], 360);
+    EXPECT_EQ(out[0]["boxcount"], 3);
+    EXPECT_EQ(out[0]["board"][9], "0000 0000 0000 0000 0000 0000 1133");
+    EXPECT_EQ(out[0]["board"][8], "0000 0000 0000 0000 0000 0000 0000");
+}
+
 }  // namespace
 }  // namespace scenario

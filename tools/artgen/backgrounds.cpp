@@ -2,6 +2,8 @@
 // from a few small painters, one per element, back to front.
 #include "pictures.h"
 
+#include "shared/picture_catalogue.h"
+
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -598,16 +600,16 @@ Canvas waterf() {
 }  // namespace
 
 const std::vector<std::string>& backgroundNames() {
-    static const std::vector<std::string> names{"geysir0", "geysir1", "eldfell", "sheep", "waterf"};
+    static const std::vector<std::string> names(catalogue::kBackgrounds.begin(), catalogue::kBackgrounds.end());
     return names;
 }
 
 Canvas paintBackground(const std::string& name) {
-    if (name == "geysir0") return geysir0();
-    if (name == "geysir1") return geysir1();
-    if (name == "eldfell") return eldfell();
-    if (name == "sheep") return sheep();
-    if (name == "waterf") return waterf();
+    // The painters in the catalogue's level order.
+    static constexpr std::array<Canvas (*)(), 5> painters{geysir0, geysir1, eldfell, sheep, waterf};
+    static_assert(painters.size() == catalogue::kBackgrounds.size());
+    for (size_t i = 0; i < painters.size(); ++i)
+        if (name == catalogue::kBackgrounds[i]) return painters[i]();
     throw std::invalid_argument("no background named " + name);
 }
 

@@ -6,6 +6,8 @@
 // therefore a property of a cell picture, never of a block.
 #include "pictures.h"
 
+#include "shared/picture_catalogue.h"
+
 #include <array>
 #include <algorithm>
 #include <cmath>
@@ -122,26 +124,7 @@ private:
     std::vector<Canvas> cells_;
 };
 
-struct Kind {
-    bool up, down, left, right;
-};
-
-// Block kinds 1..11.
-constexpr std::array<Kind, 11> kKinds{{
-    {true, false, false, true},   // 1
-    {false, true, false, true},   // 2
-    {false, true, true, false},   // 3
-    {true, false, true, false},   // 4
-    {false, false, true, true},   // 5
-    {true, true, false, false},   // 6
-    {true, true, false, true},    // 7
-    {false, true, true, true},    // 8
-    {true, true, true, false},    // 9
-    {true, false, true, true},    // 10
-    {true, true, true, true},     // 11
-}};
-
-Canvas assembleBlock(const CellTable& cells, const Kind& k) {
+Canvas assembleBlock(const CellTable& cells, const catalogue::KindPipes& k) {
     auto cell = [&](bool h, bool v) -> const Canvas& {
         return cells.at(h ? Pipe::Plain : Pipe::None, v ? Pipe::Plain : Pipe::None);
     };
@@ -153,39 +136,26 @@ Canvas assembleBlock(const CellTable& cells, const Kind& k) {
     return block;
 }
 
-struct CellName {
-    Pipe h, v;
-    const char* pipes;
-    const char* branches;
-};
-
-constexpr std::array<CellName, 9> kCellNames{{
-    {Pipe::None, Pipe::None, "emp", "empB"},
-    {Pipe::Plain, Pipe::None, "H", "HB"},
-    {Pipe::Lit, Pipe::None, "H0", "H0B"},
-    {Pipe::None, Pipe::Plain, "V", "VB"},
-    {Pipe::None, Pipe::Lit, "v0", "V0B"},
-    {Pipe::Plain, Pipe::Plain, "hv", "HVB"},
-    {Pipe::Plain, Pipe::Lit, "hv0", "HV0B"},
-    {Pipe::Lit, Pipe::Plain, "h0v", "H0VB"},
-    {Pipe::Lit, Pipe::Lit, "h0v0", "H0V0B"},
-}};
+Pipe pipeOf(plat::Integer state) {
+    return state == PlainPipe ? Pipe::Plain : state == LitPipe ? Pipe::Lit : Pipe::None;
+}
 
 void writeSet(const std::string& dir, const Set& set) {
-    const std::string suffix = set.wood ? "b" : "";
+    const bool branches = set.wood;
     const CellTable cells(set);
-    for (const CellName& n : kCellNames)
-        writeBmp8(cells.at(n.h, n.v), dir + "/" + (set.wood ? n.branches : n.pipes) + ".bmp");
-    for (size_t i = 0; i < kKinds.size(); ++i) {
+    auto path = [&dir](const std::string& name) { return bmpPath(dir, name); };
+    for (const catalogue::CellPicture& n : catalogue::kCells)
+        writeBmp8(cells.at(pipeOf(n.horizontal), pipeOf(n.vertical)), path(catalogue::cellName(n, branches)));
+    for (int kind = 1; kind <= int(catalogue::kKinds.size()); ++kind) {
         // Only the Pipes blocks are stored run-length encoded.
-        writeBmp8(assembleBlock(cells, kKinds[i]), dir + "/p" + std::to_string(i + 1) + suffix + ".bmp",
-                  set.wood ? Compression::None : Compression::Rle8);
+        writeBmp8(assembleBlock(cells, catalogue::kindPipes(kind)), path(catalogue::blockPicture(kind, branches)),
+                  branches ? Compression::None : Compression::Rle8);
     }
     const int bar = kBarTo - kBarFrom + 1;
-    writeBmp8(Canvas(bar, 2, set.lit), dir + "/laserv" + suffix + ".bmp");
-    writeBmp8(Canvas(2, bar, set.lit), dir + "/laserh" + suffix + ".bmp");
+    writeBmp8(Canvas(bar, 2, set.lit), path(catalogue::laserPicture(true, branches)));
+    writeBmp8(Canvas(2, bar, set.lit), path(catalogue::laserPicture(false, branches)));
     // The options dialog shows a block with all four pipes as the set's sample.
-    writeBmp8(assembleBlock(cells, kKinds.back()), dir + "/" + (set.wood ? "WoodPict" : "IronPict") + ".bmp");
+    writeBmp8(assembleBlock(cells, catalogue::kKinds.back()), path(catalogue::samplePicture(branches)));
 }
 
 }  // namespace
@@ -193,7 +163,7 @@ void writeSet(const std::string& dir, const Set& set) {
 void writeBoardPictures(const std::string& dir) {
     writeSet(dir, kPipes);
     writeSet(dir, kBranches);
-    for (const std::string& name : backgroundNames()) writeBmp8(paintBackground(name), dir + "/" + name + ".bmp");
+    for (const char* name : catalogue::kBackgrounds) writeBmp8(paintBackground(name), bmpPath(dir, name));
 }
 
 }  // namespace art

@@ -9,11 +9,14 @@
 
 namespace art {
 
-// The five level backgrounds (297 x 424): "geysir0", "geysir1", "eldfell",
-// "sheep", "waterf". Throws std::invalid_argument for any other name.
+// The five level backgrounds (297 x 424), by their names in the catalogue
+// (catalogue::kBackgrounds). Throws std::invalid_argument for any other name.
 Canvas paintBackground(const std::string& name);
 // Names of the level backgrounds, in level order.
 const std::vector<std::string>& backgroundNames();
+
+// The file a picture of that name is written to in dir.
+inline std::string bmpPath(const std::string& dir, const std::string& name) { return dir + "/" + name + ".bmp"; }
 
 // Cell, block and laser pictures of both sets, the two option samples and
 // the five level backgrounds.

@@ -4,6 +4,8 @@
 #include "pictures.h"
 #include "window_art.h"
 
+#include "shared/picture_catalogue.h"
+
 #include <algorithm>
 #include <cmath>
 #include <initializer_list>
@@ -84,7 +86,7 @@ void drawBoardFrame(Canvas& c) {
     for (int x = outer.right(); x < outer.right() + 5; ++x)
         for (int y = outer.y + 5; y < outer.bottom(); ++y) c.blend(x, y, Rgb{0, 6, 2}, 0.5 - 0.09 * (x - outer.right()));
 
-    const Canvas photo = paintBackground("geysir0");
+    const Canvas photo = paintBackground(catalogue::levelBackground(1));
     c.blit(photo.crop(0, 0, board.w, board.h), board.x, board.y);
 }
 
@@ -173,16 +175,13 @@ Canvas gameOverPicture() {
 }
 
 void writeWindowArt(const std::string& dir) {
-    const std::string base = dir + "/";
-    writeBmp8(windowArtwork(), base + "visual.bmp");
-    for (MenuItem item : kMenuItems) writeBmp8(menuHighlight(item), base + menuButton(item).highlight + ".bmp");
-    writeBmp8(pausePicture(), base + "pause.bmp");
-    writeBmp8(gameOverPicture(), base + "gameOver.bmp");
-    writeBmp8(splashPicture(), base + "splash.bmp");
-    writeBmp8(windowCursor(), base + "cursor_window.bmp");
-    writeBmp8(boardCursor(), base + "cursor_board.bmp");
-    writeBmp8(handCursor(), base + "cursor_hand.bmp");
-    writeBmp8(iconPicture(), base + "icon.bmp");
+    for (MenuItem item : kMenuItems) writeBmp8(menuHighlight(item), bmpPath(dir, menuButton(item).highlight));
+    // The painters of catalogue::kWindowPictures, in its order.
+    static constexpr std::array<Canvas (*)(), 8> painters{windowArtwork, pausePicture,  gameOverPicture,
+                                                          splashPicture, windowCursor,  boardCursor,
+                                                          handCursor,    iconPicture};
+    static_assert(painters.size() == catalogue::kWindowPictures.size());
+    for (size_t i = 0; i < painters.size(); ++i) writeBmp8(painters[i](), bmpPath(dir, catalogue::kWindowPictures[i]));
 }
 
 }  // namespace art
