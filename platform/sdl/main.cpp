@@ -68,6 +68,9 @@ int runGame(const plat::sdl::DisplayMode& mode, const std::string& dir) {
                                                          : std::make_unique<plat::sdl::SdlBackend>(mode, dir + "/pictures");
     plat::System sys(*backend, mode.width, mode.height);
     StartupModule startup(sys, dir, dir + "/pictures");
+    // Why the game cannot start goes to the terminal too (an unseen box prints itself).
+    if (!unseenDriver())
+        startup.onRefusal = [](const std::string& why) { std::fprintf(stderr, "corvane: %s\n", why.c_str()); };
     try {
         startup.Main();
         sys.run();
