@@ -122,7 +122,7 @@ int main(int argc, char** argv) {
     if (video) {
         // Windows of those sizes, and full screen on the display at hand
         // (on 1920 x 1080 a screen of 960 x 540 shown twice as large).
-        plat::sdl::DisplayMode full = plat::sdl::displayModeFor(nullptr);
+        plat::sdl::DisplayMode full = plat::sdl::displayModeFor(nullptr).mode;
         for (bool whole : {false, true}) {
             std::string what = whole ? "present/whole/" : "present/move/";
             for (plat::sdl::DisplayMode mode : {plat::sdl::DisplayMode{800, 600, false},

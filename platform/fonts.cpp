@@ -126,7 +126,14 @@ FontCache& cache() {
 
 TextMaskRef renderText(const Font& font, const std::string& text) { return cache().render(font, text); }
 
-int textWidth(const Font& font, const std::string& text) { return renderText(font, text)->width; }
+// Measured as SDL_ttf sizes the text it renders, without rendering it.
+int textWidth(const Font& font, const std::string& text) {
+    TTF_Font* f = cache().open(font);
+    std::string utf8 = utf8From1252(text);
+    int w = 0;
+    if (!f || utf8.empty() || TTF_SizeUTF8(f, utf8.c_str(), &w, nullptr) != 0) return 0;
+    return w;
+}
 
 int lineHeight(const Font& font) {
     TTF_Font* f = cache().open(font);

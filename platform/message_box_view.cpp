@@ -5,6 +5,7 @@
 
 #include "classic_controls.h"
 #include "fonts.h"
+#include "text_wrap.h"
 
 namespace plat {
 
@@ -14,6 +15,7 @@ const Font kTextFont{"MS Sans Serif", 8.25, false};
 const Font kTitleFont{"MS Sans Serif", 8.25, true};
 constexpr Color kTitleBlue{0, 0, 128};
 constexpr int kEdge = 3, kTitleH = 18, kMargin = 12, kIcon = 32;
+constexpr int kScreenMargin = 8;  // kept free of the box on either side of the screen
 constexpr int kButtonW = 75, kButtonH = 23, kButtonGap = 6;
 
 // The critical-stop sign: a red disc with a white cross.
@@ -39,15 +41,19 @@ int MessageBoxLayout::buttonAt(int x, int y) const {
 }
 
 MessageBoxLayout layOutMessageBox(const MessageBox& box, int screenW, int screenH) {
-    int promptW = textWidth(kTextFont, box.prompt), promptH = lineHeight(kTextFont);
+    MessageBoxLayout l;
     int n = int(box.buttons.size());
     int rowW = n * kButtonW + (n - 1) * kButtonGap;
     int iconW = box.critical() ? kIcon + kMargin : 0;
-    int clientW = std::max({iconW + promptW + 2 * kMargin, rowW + 2 * kMargin, textWidth(kTitleFont, box.title) + 40});
+    int widestClient = screenW - 2 * kScreenMargin - 2 * kEdge;
+    l.lines = wrapText(kTextFont, box.prompt, widestClient - iconW - 2 * kMargin);
+    int promptW = 0, promptH = lineHeight(kTextFont) * int(l.lines.size());
+    for (const std::string& line : l.lines) promptW = std::max(promptW, textWidth(kTextFont, line));
+    int clientW = std::max({iconW + promptW + 2 * kMargin, rowW + 2 * kMargin,
+                            std::min(textWidth(kTitleFont, box.title) + 40, widestClient)});
     int bodyH = std::max(box.critical() ? kIcon : 0, promptH);
     int clientH = kMargin + bodyH + kMargin + kButtonH + kMargin;
 
-    MessageBoxLayout l;
     int w = clientW + 2 * kEdge, h = clientH + kTitleH + 2 * kEdge + 1;
     l.box = {(screenW - w) / 2, (screenH - h) / 2, w, h};
     l.titleBar = {l.box.x + kEdge, l.box.y + kEdge, w - 2 * kEdge, kTitleH};
@@ -71,7 +77,9 @@ void drawMessageBox(Painter& p, const MessageBox& box, const MessageBoxLayout& l
         p.text(*t, l.titleBar.x + 3, l.titleBar.y + (kTitleH - t->height) / 2, {255, 255, 255});
     }
     if (box.critical()) stopIcon(p, l.icon);
-    p.text(*renderText(kTextFont, box.prompt), l.prompt.x, l.prompt.y, classic::dark);
+    for (size_t i = 0; i < l.lines.size(); ++i)
+        p.text(*renderText(kTextFont, l.lines[i]), l.prompt.x, l.prompt.y + int(i) * lineHeight(kTextFont),
+               classic::dark);
     for (size_t i = 0; i < l.buttons.size(); ++i) {
         bool focused = int(i) == box.focus;
         const Rect& r = l.buttons[i];

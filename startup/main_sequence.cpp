@@ -21,8 +21,13 @@ void StartupModule::Main() {
 }
 
 void StartupModule::RefuseDisplay() {
+    Refuse("Please change font size to small in CONTROL PANEL - DISPLAY !", plat::MbOk, "Corvane 95");
+}
+
+void StartupModule::Refuse(const std::string& prompt, int flags, const std::string& title) {
     startFailed_ = true;
-    sys_.msgBox("Please change font size to small in CONTROL PANEL - DISPLAY !", plat::MbOk, "Corvane 95");
+    if (onRefusal) onRefusal(prompt);
+    sys_.msgBox(prompt, flags, title);
     sys_.end();
 }
 
@@ -33,10 +38,8 @@ void StartupModule::CreateLogic() {
     try {
         gLogic_ = std::make_unique<logic>(program_, windows_);
     } catch (const plat::PictureMissing& e) {
-        startFailed_ = true;
         sys_.setScreenPointer(plat::PointerDefault);
-        sys_.msgBox("Corvane cannot start: the picture file \"" + e.path() + "\" is missing or unreadable.",
-                    plat::MbCritical, "Corvane");
-        sys_.end();
+        Refuse("Corvane cannot start: the picture file \"" + e.path() + "\" is missing or unreadable.",
+               plat::MbCritical, "Corvane");
     }
 }

@@ -2,6 +2,7 @@
 // game object of the run, which builds the title screen and the windows.
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -30,9 +31,15 @@ public:
     bool startFailed() const { return startFailed_; }
     Program& program() { return program_; }
 
+    // Given the message that stops the start just before its box shows, for
+    // a program that also tells it on its terminal.
+    std::function<void(const std::string&)> onRefusal;
+
 private:
     [[noreturn]] void RefuseDisplay();
     void CreateLogic();
+    // The message box that stops the start, then the end of the program.
+    [[noreturn]] void Refuse(const std::string& prompt, int flags, const std::string& title);
 
     plat::System& sys_;
     std::string programFolder_;

@@ -1,7 +1,8 @@
 // The corvane program: opens the SDL window over the whole display (or the
 // window CORVANE_WINDOW asks for), starts the game and runs its event loop.
 // It exits with status 1 when it cannot start: no SDL, no display to show
-// the window on, or a game that refused to start (a missing picture).
+// the window on, or a game that refused to start (a missing picture); with
+// status 2 when CORVANE_WINDOW asks for a window it cannot have.
 #define SDL_MAIN_HANDLED
 #include <SDL.h>
 
@@ -67,6 +68,9 @@ int runGame(const plat::sdl::DisplayMode& mode, const std::string& dir) {
                                                          : std::make_unique<plat::sdl::SdlBackend>(mode, dir + "/pictures");
     plat::System sys(*backend, mode.width, mode.height);
     StartupModule startup(sys, dir, dir + "/pictures");
+    // Why the game cannot start goes to the terminal too (an unseen box prints itself).
+    if (!unseenDriver())
+        startup.onRefusal = [](const std::string& why) { std::fprintf(stderr, "corvane: %s\n", why.c_str()); };
     try {
         startup.Main();
         sys.run();
@@ -88,10 +92,16 @@ int main(int, char**) {
         SDL_Quit();
         return 1;
     }
+    plat::sdl::ModeChoice mode = plat::sdl::displayModeFor(std::getenv("CORVANE_WINDOW"));
+    if (!mode.refusal.empty()) {
+        std::fprintf(stderr, "corvane: %s\n", mode.refusal.c_str());
+        SDL_Quit();
+        return 2;
+    }
     SDL_InitSubSystem(SDL_INIT_AUDIO);  // without sound the game goes on silently
     int status = 0;
     try {
-        status = runGame(plat::sdl::displayModeFor(std::getenv("CORVANE_WINDOW")), programFolder());
+        status = runGame(mode.mode, programFolder());
     } catch (const std::exception& e) {
         std::fprintf(stderr, "corvane: %s\n", e.what());
         status = 1;

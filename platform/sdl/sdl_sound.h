@@ -5,7 +5,8 @@
 // The audio device is open only while sounds play: it opens for a sound and
 // closes within a second after the last one ended, so that a quiet game
 // wakes no audio thread (SDL's keeps waking while a device is open, paused
-// or not).
+// or not). A device that cannot be opened (another program holding it for a
+// moment) is tried again at the next sound, once for each sound.
 #pragma once
 
 #include <SDL_mixer.h>
@@ -26,7 +27,7 @@ public:
     SdlSound(const SdlSound&) = delete;
     SdlSound& operator=(const SdlSound&) = delete;
 
-    // False without SDL's audio, or once the device could not be opened.
+    // False without SDL's audio.
     bool available() const { return usable_; }
     // Flags as the game passes them; SoundLoop repeats the sound until replaced.
     void play(const std::string& path, int flags);
@@ -54,6 +55,13 @@ private:
     std::string current_;
     std::map<std::string, Mix_Chunk*> chunks_;  // nullptr for files that failed
 };
+
+// The call that opens the audio device, Mix_OpenAudio; tests swap it to make
+// it fail.
+struct AudioCalls {
+    int (*open)(int frequency, Uint16 format, int channels, int chunkSize);
+};
+AudioCalls& audioCalls();
 
 // SDL's audio for programs that play sounds outside the game's own start-up,
 // such as the sound benchmark.

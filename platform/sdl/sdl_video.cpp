@@ -88,7 +88,7 @@ void SdlVideo::toScreen(int wx, int wy, int& sx, int& sy) const {
     sy = std::clamp(int((long long)(wy - dst.y) * mode_.height / dst.h), 0, mode_.height - 1);
 }
 
-DisplayMode displayModeFor(const char* windowVariable) {
+ModeChoice displayModeFor(const char* windowVariable) {
     SDL_DisplayMode desktop{};
     if (SDL_GetDesktopDisplayMode(0, &desktop) != 0) desktop.w = 640, desktop.h = 480;
     return chooseDisplayMode(windowVariable, desktop.w, desktop.h);

@@ -37,8 +37,8 @@ private:
 };
 
 // The game's screen on this display: the window CORVANE_WINDOW names
-// (windowVariable, may be null), else full screen.
-DisplayMode displayModeFor(const char* windowVariable);
+// (windowVariable, may be null), else full screen; or why the value is refused.
+ModeChoice displayModeFor(const char* windowVariable);
 
 // SDL's video for programs that show frames outside the game's own loop,
 // such as the frame benchmark.

@@ -19,8 +19,11 @@
 #   smoke_begin NAME SCREEN PROGRAM_FOLDER SHOTCHECK
 #       checks the tools, makes $work, copies the program folder to
 #       $work/game (without data files) and starts Xvfb (SCREEN is WxH)
+#   smoke_screen SCREEN     stops the program and Xvfb and starts Xvfb anew
+#                    with a screen of SCREEN (WxH)
 #   smoke_launch [WINDOW]   starts corvane in $work/game ($game_pid), full
-#                    screen, or in a window of WINDOW (WxH) pixels
+#                    screen, or in a window of WINDOW (WxH) pixels; in
+#                    $game_folder instead when that is set
 #   shot             takes a screenshot, prints its path
 #   poll SECONDS CHECK...   looks until CHECK (given the screenshot as its
 #                    last argument) succeeds, the program stopped from each
@@ -28,7 +31,8 @@
 #                    up. Between looks the program runs for $poll_gap
 #                    seconds (0.05; more where it must play on by itself).
 #   keys KEY...      one burst of key presses
-#   smoke_ended      waits up to 60 s for the program to end with status 0
+#   smoke_ended [STATUS]    waits up to 60 s for the program to end with
+#                    STATUS (0 unless given)
 #   smoke_pass       ends the test as passed
 #
 # The checks below take the screenshot last and need the game window's upper
@@ -84,14 +88,28 @@ smoke_begin() {
   blocks=()  # the block pictures of the pipes set
   for k in $(seq 11); do blocks+=("$pictures/p$k.bmp"); done
   source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/xvfb.bash"
-  start_xvfb "$screen" "$work/xvfb.log" || fail "no free X display could be started"
-  step "Xvfb on $DISPLAY, screen $screen"
+  smoke_screen "$screen"
+}
+
+smoke_screen() {
+  if [ -n "$game_pid" ]; then
+    kill -CONT "$game_pid" 2>/dev/null || true
+    kill "$game_pid" 2>/dev/null || true
+    wait "$game_pid" 2>/dev/null || true
+    game_pid=""
+  fi
+  if [ -n "$xvfb_pid" ]; then
+    kill "$xvfb_pid" 2>/dev/null || true
+    wait "$xvfb_pid" 2>/dev/null || true
+  fi
+  start_xvfb "$1" "$work/xvfb.log" || fail "no free X display could be started"
+  step "Xvfb on $DISPLAY, screen $1"
 }
 
 smoke_launch() {
   local window=(-u CORVANE_WINDOW)
   [ $# -eq 0 ] || window=("CORVANE_WINDOW=$1")
-  (cd "$work/game" && exec env "${window[@]}" SDL_VIDEODRIVER=x11 SDL_AUDIODRIVER=dummy ./corvane \
+  (cd "${game_folder:-$work/game}" && exec env "${window[@]}" SDL_VIDEODRIVER=x11 SDL_AUDIODRIVER=dummy ./corvane \
     >"$work/game.log" 2>&1) &
   game_pid=$!
 }
@@ -157,7 +175,7 @@ panel_open() { [ "$(navy_share "$1")" -ge 80 ]; }
 panel_closed() { [ "$(navy_share "$1")" -lt 20 ]; }
 
 smoke_ended() {
-  local status="" end=$((SECONDS + 60))
+  local status="" end=$((SECONDS + 60)) want=${1:-0}
   while [ "$SECONDS" -le "$end" ]; do
     if ! kill -0 "$game_pid" 2>/dev/null; then
       set +e
@@ -170,7 +188,7 @@ smoke_ended() {
   done
   [ -n "$status" ] || fail "the program did not end within 60 s"
   game_pid=""
-  [ "$status" = 0 ] || fail "the program ended with status $status: $(cat "$work/game.log")"
+  [ "$status" = "$want" ] || fail "the program ended with status $status, not $want: $(cat "$work/game.log")"
 }
 
 smoke_pass() {

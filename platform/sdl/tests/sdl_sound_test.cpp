@@ -1,5 +1,6 @@
 // Sound through SDL2_mixer on the dummy audio driver: one sound at a time,
-// silence for files that cannot be played, names matched without case.
+// silence for files that cannot be played, names matched without case, a
+// device opened only while sounds play and tried again after it failed.
 #include <gtest/gtest.h>
 
 #include <SDL.h>
@@ -104,6 +105,51 @@ TEST_F(SoundTest, DeviceIsOpenOnlyWhileSoundsPlay) {
     EXPECT_EQ(sound.closeDue(), SdlSound::kNever);
     sound.closeIfQuiet(SdlSound::kNever - 1);
     EXPECT_TRUE(sound.deviceOpen());
+}
+
+// The device's open as another program holding it for a moment makes it:
+// failing `failures` times, then opening.
+int failures = 0, attempts = 0;
+int busyDevice(int frequency, Uint16 format, int channels, int chunkSize) {
+    ++attempts;
+    if (failures > 0) {
+        --failures;
+        return SDL_SetError("Device or resource busy");
+    }
+    return Mix_OpenAudio(frequency, format, channels, chunkSize);
+}
+
+// A device that could not be opened is tried again at the next sound, which
+// plays; one that keeps failing costs one attempt for each sound started and
+// none while the game waits.
+TEST_F(SoundTest, DeviceThatFailedToOpenIsTriedAgainAtTheNextSound) {
+    AudioCalls saved = audioCalls();
+    audioCalls().open = busyDevice;
+    failures = 1, attempts = 0;
+    SdlSound sound;
+    sound.play(file("box.wav"), 3);
+    EXPECT_EQ(sound.playing(), "");
+    EXPECT_FALSE(sound.deviceOpen());
+    EXPECT_EQ(sound.closeDue(), SdlSound::kNever);  // nothing to wake the loop for
+    EXPECT_TRUE(sound.available());
+    sound.play(file("line.wav"), 3);
+    EXPECT_EQ(sound.playing(), file("line.wav"));
+    EXPECT_EQ(attempts, 2);
+
+    sound.play(file("nothing.wav"), 3);  // silence, so that the device closes; then it stays busy
+    sound.closeIfQuiet(SdlSound::kNever - 1);
+    ASSERT_FALSE(sound.deviceOpen());
+    failures = 1000, attempts = 0;
+    for (int i = 0; i < 3; ++i) {
+        sound.play(file("box.wav"), SoundLoop | 3);
+        sound.closeIfQuiet(SdlSound::kNever - 1);
+    }
+    EXPECT_EQ(attempts, 3);
+    EXPECT_EQ(sound.playing(), "");
+    failures = 0;
+    sound.play(file("tick.wav"), 3);
+    EXPECT_EQ(sound.playing(), file("tick.wav"));
+    audioCalls() = saved;
 }
 
 TEST(SoundWithoutDevice, StaysSilent) {
