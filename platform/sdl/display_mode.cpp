@@ -4,6 +4,8 @@
 #include <charconv>
 #include <string_view>
 
+#include "platform/system.h"
+
 namespace plat::sdl {
 
 namespace {
@@ -43,6 +45,9 @@ std::string size(int w, int h) { return std::to_string(w) + "x" + std::to_string
 
 ModeChoice chooseDisplayMode(const char* windowVariable, int displayW, int displayH) {
     if (!windowVariable || !*windowVariable) return fullScreen(displayW, displayH);
+    // A window is never larger than the screen the game can hold.
+    displayW = std::min(displayW, kLargestScreenPx);
+    displayH = std::min(displayH, kLargestScreenPx);
     int w = 0, h = 0;
     if (windowSize(windowVariable, w, h) && w >= kLeastWidth && h >= kLeastHeight && w <= displayW && h <= displayH)
         return {{w, h, false}, ""};

@@ -153,6 +153,9 @@ TEST(DisplayModeChoice, WindowsTheGameCannotUseAreRefused) {
     EXPECT_EQ(chooseDisplayMode("640x480", 600, 400).refusal,
               "CORVANE_WINDOW=\"640x480\" is refused: the display (600x400) is smaller than the least window, "
               "640x480; leave it unset for full screen");
+    // On a display wider than the game's largest screen, no window wider.
+    EXPECT_EQ(chooseDisplayMode("16384x600", 20000, 1080).refusal, "");
+    EXPECT_NE(chooseDisplayMode("16385x600", 20000, 1080).refusal, "");
 }
 
 }  // namespace
