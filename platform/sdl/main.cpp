@@ -1,5 +1,6 @@
 // The corvane program: opens the SDL window over the whole display (or the
 // window CORVANE_WINDOW asks for), starts the game and runs its event loop.
+// Where it finds its files: platform/sdl/game_folders.h.
 // It exits with status 1 when it cannot start: no SDL, no display to show
 // the window on, or a game that refused to start (a missing picture); with
 // status 2 when CORVANE_WINDOW asks for a window it cannot have.
@@ -13,6 +14,7 @@
 #include <string>
 
 #include "platform/message_box.h"
+#include "platform/sdl/game_folders.h"
 #include "platform/sdl/sdl_backend.h"
 #include "startup/main_sequence.h"
 
@@ -49,12 +51,25 @@ std::string missingDisplay() {
     return "cannot open the display \"" + (display.empty() ? wayland : display) + "\"";
 }
 
+// The SDL backend playing each sound from the folder of the wave files.
+class GameBackend : public plat::sdl::SdlBackend {
+public:
+    GameBackend(const plat::sdl::DisplayMode& mode, const plat::sdl::GameFolders& folders)
+        : SdlBackend(mode, folders.pictures), folders_(folders) {}
+    void playSound(const std::string& path, int flags) override {
+        SdlBackend::playSound(folders_.waveFile(path), flags);
+    }
+
+private:
+    plat::sdl::GameFolders folders_;
+};
+
 // Where nobody sees the window nobody can answer a message box: its text
 // goes to standard error and it takes its default button, so the program
 // never waits for a click that cannot come.
-class UnseenBackend : public plat::sdl::SdlBackend {
+class UnseenBackend : public GameBackend {
 public:
-    using SdlBackend::SdlBackend;
+    using GameBackend::GameBackend;
     int runMessageBox(plat::System&, plat::MessageBox& box) override {
         std::fprintf(stderr, "corvane: %s\n", box.prompt.c_str());
         return box.defaultAnswer();
@@ -62,12 +77,11 @@ public:
 };
 
 // The exit status: 1 when the game refused to start.
-int runGame(const plat::sdl::DisplayMode& mode, const std::string& dir) {
-    std::unique_ptr<plat::sdl::SdlBackend> backend = unseenDriver()
-                                                         ? std::make_unique<UnseenBackend>(mode, dir + "/pictures")
-                                                         : std::make_unique<plat::sdl::SdlBackend>(mode, dir + "/pictures");
+int runGame(const plat::sdl::DisplayMode& mode, const plat::sdl::GameFolders& folders) {
+    std::unique_ptr<GameBackend> backend = unseenDriver() ? std::make_unique<UnseenBackend>(mode, folders)
+                                                          : std::make_unique<GameBackend>(mode, folders);
     plat::System sys(*backend, mode.width, mode.height);
-    StartupModule startup(sys, dir, dir + "/pictures");
+    StartupModule startup(sys, folders.program, folders.pictures);
     // Why the game cannot start goes to the terminal too (an unseen box prints itself).
     if (!unseenDriver())
         startup.onRefusal = [](const std::string& why) { std::fprintf(stderr, "corvane: %s\n", why.c_str()); };
@@ -101,7 +115,11 @@ int main(int, char**) {
     SDL_InitSubSystem(SDL_INIT_AUDIO);  // without sound the game goes on silently
     int status = 0;
     try {
-        status = runGame(mode.mode, programFolder());
+        const plat::sdl::GameFolders folders = plat::sdl::gameFolders(programFolder());
+        if (!folders.problem.empty())
+            std::fprintf(stderr, "corvane: %s: the options and the top ten of this run are not kept\n",
+                         folders.problem.c_str());
+        status = runGame(mode.mode, folders);
     } catch (const std::exception& e) {
         std::fprintf(stderr, "corvane: %s\n", e.what());
         status = 1;

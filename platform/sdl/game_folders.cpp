@@ -1,0 +1,75 @@
+#include "game_folders.h"
+
+#include <SDL.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+
+namespace plat::sdl {
+
+#ifndef CORVANE_INSTALLED_SHARE
+#define CORVANE_INSTALLED_SHARE "../share/corvane"
+#endif
+const char* const kInstalledShare = CORVANE_INSTALLED_SHARE;
+
+namespace {
+
+// Where the data files go when the player has no folder for them: a name
+// that is no folder, so nothing is read there and every write fails.
+constexpr const char* kNoFolder = "/dev/null";
+
+std::string withoutTrailingSlash(std::string dir) {
+    while (dir.size() > 1 && dir.back() == '/') dir.pop_back();
+    return dir;
+}
+
+bool absolute(const char* path) { return path && path[0] == '/'; }
+
+// $XDG_DATA_HOME/corvane (~/.local/share/corvane), made when missing. An
+// empty or relative XDG_DATA_HOME counts as unset, as the XDG base folder
+// rules have it; SDL would take it as it stands.
+std::string playerFolder(std::string& problem) {
+    if (!absolute(std::getenv("XDG_DATA_HOME"))) unsetenv("XDG_DATA_HOME");
+    if (!std::getenv("XDG_DATA_HOME") && !absolute(std::getenv("HOME"))) {
+        problem = "neither XDG_DATA_HOME nor HOME names a folder";
+        return kNoFolder;
+    }
+    char* made = SDL_GetPrefPath(nullptr, "corvane");
+    if (!made) {
+        problem = SDL_GetError();
+        return kNoFolder;
+    }
+    std::string dir = withoutTrailingSlash(made);
+    SDL_free(made);
+    std::error_code ec;
+    if (!std::filesystem::is_directory(dir, ec)) {
+        problem = "\"" + dir + "\" is no folder";
+        return kNoFolder;
+    }
+    if (access(dir.c_str(), W_OK | X_OK) != 0) problem = "cannot write to \"" + dir + "\" (" + std::strerror(errno) + ")";
+    return dir;
+}
+
+}  // namespace
+
+std::string GameFolders::waveFile(const std::string& path) const {
+    const std::string folder = program + "/";
+    if (program == waves || !path.starts_with(folder)) return path;
+    return waves + "/" + path.substr(folder.size());
+}
+
+GameFolders gameFolders(const std::string& programDir, const std::string& installedShare) {
+    std::error_code ec;
+    if (std::filesystem::is_directory(programDir + "/pictures", ec))
+        return {programDir, programDir + "/pictures", programDir, ""};
+    GameFolders folders;
+    folders.waves = withoutTrailingSlash(programDir + "/" + installedShare);
+    folders.pictures = folders.waves + "/pictures";
+    folders.program = playerFolder(folders.problem);
+    return folders;
+}
+
+}  // namespace plat::sdl
