@@ -98,13 +98,10 @@ void presentFrame(benchmark::State& state, plat::sdl::DisplayMode mode, bool who
     Game game(w, h);
     game.play();
     plat::sdl::SdlVideo video(mode, pictureFolder() + "/icon.bmp");
-    plat::Framebuffer fb;
     int step = 0;
     for (auto _ : state) {
         game.key(step++ % 2 ? 39 : 37);  // Right, Left
-        plat::Rect changed = game.system().takeDamage();
-        plat::compose(game.system(), fb, whole ? plat::Rect{0, 0, w, h} : changed);
-        video.show(fb, changed, whole);
+        video.present(game.system(), game.system().takeDamage(), whole);
         plat::sdl::pumpEvents();
     }
     state.SetLabel(std::to_string(w) + "x" + std::to_string(h) + (mode.fullscreen ? " full screen" : "") +

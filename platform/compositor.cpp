@@ -90,13 +90,17 @@ void compose(const System& sys, Framebuffer& fb) {
 
 void compose(const System& sys, Framebuffer& fb, const Rect& area) {
     if (fb.w != sys.screenWidthPx() || fb.h != sys.screenHeightPx()) return compose(sys, fb);
-    Painter p(fb);
+    compose(sys, fb.canvas(), area);
+}
+
+void compose(const System& sys, const Canvas& screen, const Rect& area) {
+    Painter p(screen);
     Painter::Scope only(p, area);
     p.fill(area, Color{0, 0, 0});
     for (const Form* f : sys.forms())
         if (f->visible()) drawForm(p, *f);
     if (const MessageBox* box = sys.openMessageBox())
-        drawMessageBox(p, *box, layOutMessageBox(*box, fb.w, fb.h));
+        drawMessageBox(p, *box, layOutMessageBox(*box, screen.w, screen.h));
 }
 
 }  // namespace plat

@@ -16,6 +16,9 @@ void compose(const System& sys, Framebuffer& fb);
 // Redraws only the part `area` of a screen composed before (all of it when
 // fb is not the screen's size).
 void compose(const System& sys, Framebuffer& fb, const Rect& area);
+// Redraws the part `area` of the screen into a canvas of the screen's size
+// that holds the rest of it as composed before.
+void compose(const System& sys, const Canvas& screen, const Rect& area);
 
 // Writes the screen as a 24-bit BMP file; throws std::runtime_error on failure.
 void writeScreenshot(const Framebuffer& fb, const std::string& path);

@@ -5,6 +5,8 @@
 
 #include <cmath>
 #include <map>
+#include <utility>
+#include <vector>
 
 #include "charset.h"
 
@@ -18,18 +20,8 @@ std::string substituteFamily(const std::string& name) {
 }
 
 namespace {
-// fontconfig is started on first use and shut down at exit.
-struct FontconfigSession {
-    bool started = FcInit() != 0;
-    ~FontconfigSession() {
-        if (started) FcFini();
-    }
-};
-}  // namespace
 
-std::string fontFile(const std::string& family, bool bold) {
-    static FontconfigSession session;
-    if (!session.started) return "";
+std::string match(const std::string& family, bool bold) {
     FcPattern* pattern = FcPatternCreate();
     FcPatternAddString(pattern, FC_FAMILY, reinterpret_cast<const FcChar8*>(family.c_str()));
     FcPatternAddInteger(pattern, FC_WEIGHT, bold ? FC_WEIGHT_BOLD : FC_WEIGHT_REGULAR);
@@ -37,14 +29,36 @@ std::string fontFile(const std::string& family, bool bold) {
     FcConfigSubstitute(nullptr, pattern, FcMatchPattern);
     FcDefaultSubstitute(pattern);
     FcResult result;
-    FcPattern* match = FcFontMatch(nullptr, pattern, &result);
+    FcPattern* found = FcFontMatch(nullptr, pattern, &result);
     std::string file;
     FcChar8* path = nullptr;
-    if (match && FcPatternGetString(match, FC_FILE, 0, &path) == FcResultMatch)
+    if (found && FcPatternGetString(found, FC_FILE, 0, &path) == FcResultMatch)
         file = reinterpret_cast<const char*>(path);
-    if (match) FcPatternDestroy(match);
+    if (found) FcPatternDestroy(found);
     FcPatternDestroy(pattern);
     return file;
+}
+
+using Faces = std::map<std::pair<std::string, bool>, std::string>;
+
+// Looks the faces up in one fontconfig session, which ends at once: its
+// configuration and caches are not kept for the whole run.
+Faces lookUp(const std::vector<std::string>& families) {
+    Faces faces;
+    bool started = FcInit() != 0;
+    for (const std::string& family : families)
+        for (bool bold : {false, true}) faces[{family, bold}] = started ? match(family, bold) : "";
+    if (started) FcFini();
+    return faces;
+}
+
+}  // namespace
+
+std::string fontFile(const std::string& family, bool bold) {
+    // Every family the game's fonts stand in for, looked up together.
+    static const Faces game = lookUp({substituteFamily("Courier New"), substituteFamily("")});
+    auto it = game.find({family, bold});
+    return it != game.end() ? it->second : lookUp({family})[{family, bold}];
 }
 
 namespace {
@@ -59,15 +73,15 @@ public:
         if (ttfStarted_) TTF_Quit();
     }
 
+    // One opened font for each face and pixel size, whatever name the game
+    // gives the font that stands in for it.
     TTF_Font* open(const Font& font) {
-        std::string key = font.name + '|' + std::to_string(fontPixels(font.size)) + (font.bold ? "|b" : "|r");
+        std::string file = fontFile(substituteFamily(font.name), font.bold);
+        std::string key = file + '|' + std::to_string(fontPixels(font.size));
         auto it = fonts_.find(key);
         if (it != fonts_.end()) return it->second;
         TTF_Font* f = nullptr;
-        if (start()) {
-            std::string file = fontFile(substituteFamily(font.name), font.bold);
-            if (!file.empty()) f = TTF_OpenFont(file.c_str(), fontPixels(font.size));
-        }
+        if (start() && !file.empty()) f = TTF_OpenFont(file.c_str(), fontPixels(font.size));
         fonts_[key] = f;
         return f;
     }

@@ -26,7 +26,9 @@ int fontPixels(double points);
 // The family that stands in for a font the game names.
 std::string substituteFamily(const std::string& name);
 
-// The font file of a family and weight, from fontconfig ("" when none).
+// The font file of a family and weight, from fontconfig ("" when none). The
+// families the game draws with are looked up together the first time, and
+// fontconfig is shut down after every lookup.
 std::string fontFile(const std::string& family, bool bold);
 
 // Renders one line of Windows-1252 text; an empty mask when the text is

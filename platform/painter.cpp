@@ -15,13 +15,13 @@ void Painter::fill(const Rect& r, Color c) {
     Rect d = intersect(r, clip_);
     uint32_t v = argb(c);
     for (int y = d.y; y < d.y + d.h; ++y) {
-        uint32_t* row = &fb_.px[size_t(y) * fb_.w + d.x];
+        uint32_t* row = canvas_.row(y) + d.x;
         std::fill(row, row + d.w, v);
     }
 }
 
 void Painter::pixel(int x, int y, Color c) {
-    if (clip_.contains(x, y)) fb_.px[size_t(y) * fb_.w + x] = argb(c);
+    if (clip_.contains(x, y)) canvas_.row(y)[x] = argb(c);
 }
 
 void Painter::outline(const Rect& r, Color c) {
@@ -40,17 +40,30 @@ void Painter::bevel(const Rect& r, Color light, Color dark) {
     vline(r.x + r.w - 1, r.y, r.h, dark);
 }
 
+namespace {
+// One row of a picture: `src` read through `colour` (its palette, or the
+// pixel itself), always opaque on the screen.
+template <typename Pixel, typename Colour>
+void pictureRow(const Pixel* src, uint32_t* dst, int n, bool skipTransparent, Colour colour) {
+    if (!skipTransparent) {
+        for (int k = 0; k < n; ++k) dst[k] = colour(src[k]) | 0xFF000000u;
+        return;
+    }
+    for (int k = 0; k < n; ++k)
+        if (uint32_t p = colour(src[k]); p >> 24) dst[k] = p | 0xFF000000u;
+}
+}  // namespace
+
 void Painter::picture(const Picture& pic, int x, int y, bool skipTransparent) {
     Rect d = intersect({x, y, pic.width, pic.height}, clip_);
+    const uint32_t* palette = pic.palette.data();
     for (int row = d.y; row < d.y + d.h; ++row) {
-        const uint32_t* src = &pic.argb[size_t(row - y) * pic.width + (d.x - x)];
-        uint32_t* dst = &fb_.px[size_t(row) * fb_.w + d.x];
-        if (!skipTransparent) {
-            for (int k = 0; k < d.w; ++k) dst[k] = src[k] | 0xFF000000u;
-            continue;
-        }
-        for (int k = 0; k < d.w; ++k)
-            if (src[k] >> 24) dst[k] = src[k] | 0xFF000000u;
+        size_t from = size_t(row - y) * pic.width + (d.x - x);
+        uint32_t* dst = canvas_.row(row) + d.x;
+        if (pic.indexed())
+            pictureRow(&pic.indices[from], dst, d.w, skipTransparent, [palette](uint8_t i) { return palette[i]; });
+        else
+            pictureRow(&pic.argb[from], dst, d.w, skipTransparent, [](uint32_t p) { return p; });
     }
 }
 
@@ -58,7 +71,7 @@ void Painter::text(const TextMask& mask, int x, int y, Color c) {
     Rect d = intersect({x, y, mask.width, mask.height}, clip_);
     for (int row = d.y; row < d.y + d.h; ++row) {
         const uint8_t* cov = &mask.coverage[size_t(row - y) * mask.width + (d.x - x)];
-        uint32_t* dst = &fb_.px[size_t(row) * fb_.w + d.x];
+        uint32_t* dst = canvas_.row(row) + d.x;
         for (int k = 0; k < d.w; ++k) {
             unsigned a = cov[k];
             if (a == 0) continue;

@@ -1,5 +1,7 @@
 // Pictures: decoded bitmaps shared between controls. A control given
-// another control's picture holds the same object, never a copy.
+// another control's picture holds the same object, never a copy. An 8-bit
+// picture keeps its palette indices, a byte a pixel, and is turned into
+// screen colours as it is drawn; others keep 32-bit pixels.
 #pragma once
 
 #include <cstdint>
@@ -14,8 +16,19 @@ namespace plat {
 struct Picture {
     std::string name;            // file name without folder and extension
     int width = 0, height = 0;   // pixels
-    std::vector<uint32_t> argb;  // 0xAARRGGBB, row by row from the top
-    uint32_t at(int x, int y) const { return argb[size_t(y) * width + x]; }
+    std::vector<uint32_t> argb;  // 0xAARRGGBB, row by row from the top; empty when indexed
+    // An indexed picture: a palette index a pixel, row by row from the top,
+    // and 256 colours 0xAARRGGBB (alpha 0 where transparent).
+    std::vector<uint8_t> indices;
+    std::vector<uint32_t> palette;
+
+    bool indexed() const { return !palette.empty(); }
+    uint32_t at(int x, int y) const {
+        size_t i = size_t(y) * width + x;
+        return indexed() ? palette[indices[i]] : argb[i];
+    }
+    // Every pixel as 0xAARRGGBB, row by row from the top.
+    std::vector<uint32_t> pixels() const;
 };
 using PictureRef = std::shared_ptr<const Picture>;
 
@@ -36,8 +49,9 @@ private:
     std::string path_;
 };
 
-// Reads an 8-, 24- or 32-bit BMP file (also RLE8). Magenta (#FF00FF) becomes
-// transparent when keyMagenta is set. Throws PictureMissing on failure.
+// Reads an 8-, 24- or 32-bit BMP file (also RLE8); an 8-bit one stays
+// indexed. Magenta (#FF00FF) becomes transparent when keyMagenta is set.
+// Throws PictureMissing on failure.
 PictureRef loadBmp(const std::string& path, const std::string& name, bool keyMagenta = false);
 
 // The program's pictures, loaded from one folder by name ("<name>.bmp").

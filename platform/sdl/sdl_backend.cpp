@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <climits>
 
-#include "../compositor.h"
 #include "../message_box_view.h"
 #include "key_map.h"
 
@@ -159,9 +158,8 @@ void SdlBackend::present(System& sys) {
     if (changed) {
         shownVersion_ = sys.version();
         area = sys.takeDamage();
-        compose(sys, fb_, area);
     }
-    video_.show(fb_, area, exposed_);
+    video_.present(sys, area, exposed_);
     lastPresent_ = t;
     exposed_ = false;
 }

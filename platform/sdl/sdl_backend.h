@@ -40,7 +40,6 @@ private:
     SdlVideo video_;
     SdlPointer pointer_;
     SdlSound sound_;
-    Framebuffer fb_;
     uint64_t start_;
     uint64_t shownVersion_ = 0;
     int64_t lastPresent_ = -1000;

@@ -20,7 +20,7 @@ SDL_Cursor* SdlPointer::system(SDL_SystemCursor id, SDL_Cursor*& slot) {
 namespace {
 // The picture as an SDL surface `scale` times as large (nearest pixels).
 SDL_Surface* surfaceOf(const Picture& pic, int scale) {
-    std::vector<uint32_t> pixels = pic.argb;  // SDL wants writable pixels
+    std::vector<uint32_t> pixels = pic.pixels();  // SDL wants writable 32-bit pixels
     SDL_Surface* s = SDL_CreateRGBSurfaceWithFormatFrom(pixels.data(), pic.width, pic.height, 32, pic.width * 4,
                                                         SDL_PIXELFORMAT_ARGB8888);
     SDL_Surface* large = s ? SDL_CreateRGBSurfaceWithFormat(0, pic.width * scale, pic.height * scale, 32,

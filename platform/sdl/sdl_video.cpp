@@ -3,9 +3,13 @@
 #include <algorithm>
 #include <stdexcept>
 
+#include "../compositor.h"
+
 namespace plat::sdl {
 
 namespace {
+bool nothing(const Rect& r) { return r.w <= 0 || r.h <= 0; }
+
 [[noreturn]] void fail(const char* what) { throw std::runtime_error(std::string(what) + ": " + SDL_GetError()); }
 
 void setIcon(SDL_Window* window, const std::string& path) {
@@ -56,12 +60,46 @@ SDL_Rect SdlVideo::destination() const {
     return {(ow - w) / 2, (oh - h) / 2, w, h};
 }
 
-void SdlVideo::show(const Framebuffer& fb, const Rect& changed, bool whole) {
-    if (fb.w != mode_.width || fb.h != mode_.height) return;
+void SdlVideo::present(const System& sys, const Rect& changed, bool whole) {
     SDL_Surface* window = SDL_GetWindowSurface(window_);  // a new one after a resize
     if (!window) return;
     whole = whole || !shown_;
     SDL_Rect dst = destination();
+    if (showsAsItIs(window, dst)) {
+        composeInto(window, dst, sys, changed, whole || window != composedInto_);
+        return;
+    }
+    composedInto_ = nullptr;
+    if (!nothing(changed) || fb_.px.empty()) compose(sys, fb_, changed);
+    copy(window, dst, changed, whole);
+}
+
+// At its own size, in the surface's own pixels: the framebuffer would only
+// be a second copy of the screen.
+bool SdlVideo::showsAsItIs(const SDL_Surface* window, const SDL_Rect& dst) const {
+    Uint32 f = window->format->format;
+    return dst.w == mode_.width && dst.h == mode_.height && dst.x >= 0 && dst.y >= 0 &&
+           (f == SDL_PIXELFORMAT_RGB888 || f == SDL_PIXELFORMAT_ARGB8888) && !SDL_MUSTLOCK(window);
+}
+
+void SdlVideo::composeInto(SDL_Surface* window, const SDL_Rect& dst, const System& sys, const Rect& changed,
+                           bool whole) {
+    fb_ = {};
+    Rect screen{0, 0, mode_.width, mode_.height};
+    Rect part = whole ? screen : intersect(changed, screen);
+    if (nothing(part)) return;
+    if (whole) SDL_FillRect(window, nullptr, SDL_MapRGB(window->format, 0, 0, 0));
+    auto* origin = static_cast<uint8_t*>(window->pixels) + dst.y * window->pitch + dst.x * 4;
+    compose(sys, Canvas{reinterpret_cast<uint32_t*>(origin), mode_.width, mode_.height, window->pitch / 4}, part);
+    composedInto_ = window;
+    SDL_Rect sent = whole ? SDL_Rect{0, 0, window->w, window->h} : SDL_Rect{dst.x + part.x, dst.y + part.y, part.w, part.h};
+    SDL_UpdateWindowSurfaceRects(window_, &sent, 1);
+    shown_ = true;
+}
+
+void SdlVideo::copy(SDL_Surface* window, const SDL_Rect& dst, const Rect& changed, bool whole) {
+    const Framebuffer& fb = fb_;
+    if (fb.w != mode_.width || fb.h != mode_.height) return;
     bool wholeMultiple = dst.w % fb.w == 0 && dst.h % fb.h == 0;
     SDL_Rect part = whole || !wholeMultiple ? SDL_Rect{0, 0, fb.w, fb.h}
                                             : SDL_Rect{changed.x, changed.y, changed.w, changed.h};

@@ -1,6 +1,8 @@
-// The one SDL window: the composed screen copied into the window's own
-// surface, scaled by whole multiples where it fits and centred on black.
-// Only the part of the screen that changed is copied and sent to the display.
+// The one SDL window: the screen centred on black in the window's own
+// surface. Shown at its own size it is composed straight into the surface;
+// scaled (by whole multiples where it fits) it is composed into a
+// framebuffer that is copied. Only the part of the screen that changed is
+// composed, copied and sent to the display.
 #pragma once
 
 #include <SDL.h>
@@ -8,6 +10,7 @@
 #include <string>
 
 #include "../painter.h"
+#include "../system.h"
 #include "display_mode.h"
 
 namespace plat::sdl {
@@ -20,20 +23,29 @@ public:
     SdlVideo(const SdlVideo&) = delete;
     SdlVideo& operator=(const SdlVideo&) = delete;
 
-    // Shows the part `changed` of the screen, or all of it when `whole` (the
-    // window was uncovered or resized) or when it was never shown.
-    void show(const Framebuffer& fb, const Rect& changed, bool whole);
+    // Composes and shows the part `changed` of the system's screen, or all of
+    // it when `whole` (the window was uncovered or resized) or when it was
+    // never shown.
+    void present(const System& sys, const Rect& changed, bool whole);
     // A window pixel in screen pixels (outside the screen it is clamped).
     void toScreen(int wx, int wy, int& sx, int& sy) const;
     // How many times as large the screen is shown (1 also when shrunk).
     int scale() const;
+    SDL_Window* window() const { return window_; }
 
 private:
     SDL_Rect destination() const;
+    bool showsAsItIs(const SDL_Surface* window, const SDL_Rect& dst) const;
+    void composeInto(SDL_Surface* window, const SDL_Rect& dst, const System& sys, const Rect& changed, bool whole);
+    void copy(SDL_Surface* window, const SDL_Rect& dst, const Rect& changed, bool whole);
 
     DisplayMode mode_;
     SDL_Window* window_ = nullptr;
     bool shown_ = false;
+    // The surface that holds the screen composed into it, null when the
+    // screen was last shown through the framebuffer.
+    const SDL_Surface* composedInto_ = nullptr;
+    Framebuffer fb_;  // only while the screen is shown scaled
 };
 
 // The game's screen on this display: the window CORVANE_WINDOW names

@@ -108,6 +108,40 @@ TEST(ComposeImages, TransparentPixelsShowWhatLiesBehind) {
     EXPECT_EQ(s.at(12, 2), rgb(kRed));
 }
 
+// An 8-bit picture, drawn through its palette: index (x + 3y) % 4 names
+// red, green, blue or (in an image) transparent.
+PictureRef indexedPicture(int w, int h) {
+    auto pic = std::make_shared<Picture>();
+    pic->width = w;
+    pic->height = h;
+    pic->palette.assign(256, 0xFF000000u);
+    pic->palette[0] = rgb(kRed), pic->palette[1] = rgb(kGreen), pic->palette[2] = rgb(kBlue), pic->palette[3] = 0;
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) pic->indices.push_back(uint8_t((x + 3 * y) % 4));
+    return pic;
+}
+
+TEST(ComposeImages, IndexedPicturesShowTheirPaletteColoursCutAndSeeThrough) {
+    Screen s;
+    Control& box = s.add(ControlKind::PictureBox, 5, 4, 9, 7);  // cuts the 13 x 11 picture
+    box.setPicture(indexedPicture(13, 11));
+    Control& img = s.add(ControlKind::Image, 40, 30, 0, 0);
+    img.setPicture(indexedPicture(13, 11));
+    Color behind{0, 0, 128};
+    const Color colours[] = {kRed, kGreen, kBlue};
+    for (int y = 0; y < 11; ++y)
+        for (int x = 0; x < 13; ++x) {
+            int i = (x + 3 * y) % 4;
+            Color inBox = i == 3 ? Color{0, 0, 0} : colours[i];
+            if (x < 9 && y < 7) {
+                EXPECT_EQ(s.at(5 + x, 4 + y), rgb(inBox)) << x << "," << y;
+            }
+            EXPECT_EQ(s.at(40 + x, 30 + y), rgb(i == 3 ? behind : colours[i])) << x << "," << y;
+        }
+    EXPECT_EQ(s.at(14, 4), rgb(behind));  // right of the box
+    EXPECT_EQ(s.at(5, 11), rgb(behind));  // below it
+}
+
 TEST(ComposeImages, ImageWithoutPictureDrawsNothing) {
     Screen s;
     s.add(ControlKind::Image, 0, 0, 50, 50);
