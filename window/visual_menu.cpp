@@ -69,7 +69,7 @@ void VisualWindow::hover(int spot) {
 // the run's scores.
 void VisualWindow::exit_Click() { ExitClicked(); }
 
-// Step a of the menu actions.
+// Every menu action but EXIT begins here: a pause ends, picture and flag.
 void VisualWindow::endPause() {
     pause_->setVisible(false);
     oLogic->SetPaused(false);
@@ -91,8 +91,10 @@ void VisualWindow::OptionsMouseDown() {
     oLogic->OptionsPressed();
 }
 
-// INFO and HELP: steps a, b, e and f, then the panel opens, or closes
-// together with the other text panel and the game-over picture.
+// INFO and HELP: the pause ends, the table and the options dialog are
+// hidden, the event loop has a turn; then the panel opens, or, when it is
+// already open, closes together with the other text panel and the game-over
+// picture.
 void VisualWindow::toggleTextPanel(plat::Control& panel) {
     endPause();
     hideTopTen();
