@@ -52,7 +52,7 @@ void VisualWindow::Form_MouseDown(int button) {
     pause_->setVisible(false);
     oLogic->SetPaused(false);
     hideTopTen();
-    highlights_[3]->setVisible(false);
+    highlights_[ScoresSpot]->setVisible(false);
     closeTextPanels();
     oLogic->ReturnPressedInOptions();
     if (oLogic->Control() == MouseControl && button == plat::LeftButton) oLogic->RotateKeyPressed();
