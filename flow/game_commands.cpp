@@ -11,7 +11,7 @@ void logic::KeyPressed(Integer KeyAscii) {
         case 'p': case 'P':
             if (visual_->Timer1().enabled() && !visual_->pause().visible()) {
                 visual_->pause().setVisible(true);
-                iPaused = plat::True;
+                iPaused = PauseOn;
             }
             break;
         case 's': case 'S': visual_->StartClick(); break;
@@ -65,7 +65,7 @@ void logic::StartNewGame() {
     iBoxCount = 0;
 }
 
-void logic::SetPaused(bool value) { iPaused = value ? plat::True : plat::False; }
+void logic::SetPaused(bool value) { iPaused = value ? PauseOn : PauseOff; }
 
 // A failed write of the table does not keep the player in the game.
 void logic::ExitPressed() {

@@ -4,9 +4,10 @@
 
 void logic::SaveScore() {
     int i = 0;
-    while (i < 10 && !(lScore > lTopScore[i])) ++i;
-    if (i == 10) return;
-    for (int j = 8; j >= i; --j) {
+    while (i < TopTenRows && !(lScore > lTopScore[i])) ++i;
+    if (i == TopTenRows) return;
+    // The rows from i down move one row down; the last one drops out.
+    for (int j = TopTenRows - 2; j >= i; --j) {
         sTopName[j + 1] = sTopName[j];
         iTopStartLevel[j + 1] = iTopStartLevel[j];
         iTopEndLevel[j + 1] = iTopEndLevel[j];
@@ -31,7 +32,7 @@ void logic::InputName() {
 void logic::ShowTopTen() {
     LeaveEditMode();
     visual_->EnterYourName().setVisible(false);
-    for (int i = 0; i <= 9; ++i) ShowTopTenRow(i);
+    for (int i = 0; i < TopTenRows; ++i) ShowTopTenRow(i);
 }
 
 void logic::ShowTopTenRow(int i) {
@@ -110,7 +111,7 @@ void logic::NameEntry(Integer KeyAscii) {
     else if (KeyAscii != 13)
         name += char(static_cast<unsigned char>(KeyAscii));
     visual_->topName(iEditRow).setCaption(name);
-    if (name.size() == 3) {
+    if (name.size() == NameLength) {
         iState = NoGame;
         LeaveEditMode();
         return;

@@ -15,7 +15,7 @@ const char* const kMarkerLine = " 0 \r\n";
 
 bool logic::WriteTopTen() {
     TopTenTable table;
-    for (int i = 0; i <= 9; ++i) table[i] = {sTopName[i], iTopStartLevel[i], iTopEndLevel[i], lTopScore[i]};
+    for (int i = 0; i < TopTenRows; ++i) table[i] = {sTopName[i], iTopStartLevel[i], iTopEndLevel[i], lTopScore[i]};
     return plat::writeDataFile(program_.gPath + kTopTenFile, formatTopTen(table));
 }
 
@@ -29,7 +29,7 @@ void logic::ReadTopTen() {
         return;
     }
     lHiScore = 0;
-    for (int i = 0; i <= 9; ++i) {
+    for (int i = 0; i < TopTenRows; ++i) {
         const TopTenRow& row = (*table)[i];
         sTopName[i] = row.name;
         iTopStartLevel[i] = row.start;
@@ -58,7 +58,7 @@ void logic::RejectTopTen(bool keepOld) {
 
 void logic::SetDefaultTopTen() {
     const TopTenRow row;
-    for (int i = 0; i <= 9; ++i) {
+    for (int i = 0; i < TopTenRows; ++i) {
         sTopName[i] = row.name;
         iTopStartLevel[i] = row.start;
         iTopEndLevel[i] = row.end;

@@ -96,7 +96,7 @@ int FirstCharacterCode(const std::string& name) { return name.empty() ? 0 : stat
 
 std::optional<plat::Long> topTenCheckValue(const TopTenTable& table) {
     plat::Long check = 0;
-    for (int i = 0; i <= 9; ++i) {
+    for (int i = 0; i < TopTenRows; ++i) {
         const TopTenRow& row = table[i];
         int product = i * row.end;
         bool fits = product >= std::numeric_limits<plat::Integer>::min() &&
@@ -127,7 +127,7 @@ std::optional<TopTenTable> parseTopTen(const std::string& text) {
 std::string formatTopTen(const TopTenTable& table) {
     std::ostringstream out;
     int64_t check = 0;
-    for (int i = 0; i <= 9; ++i) {
+    for (int i = 0; i < TopTenRows; ++i) {
         const TopTenRow& row = table[i];
         out << '"' << row.name << "\"," << row.start << ',' << row.end << ',' << row.score << "\r\n";
         check += FirstCharacterCode(row.name) + int64_t(i) * row.end + row.score;

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "platform/basic.h"
+#include "shared/game_codes.h"
 
 // A row as the game starts it when there is no table to read.
 struct TopTenRow {
@@ -17,7 +18,7 @@ struct TopTenRow {
     bool operator==(const TopTenRow&) const = default;
 };
 
-using TopTenTable = std::array<TopTenRow, 10>;
+using TopTenTable = std::array<TopTenRow, TopTenRows>;
 
 // The table a file's text holds, or nothing when the text is not a table
 // whose last item is its check value.

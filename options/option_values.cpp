@@ -14,7 +14,7 @@ void logic::SetStartLevel(Integer v) { iStartLevel = v; }
 
 // Reading the control mode also gives the board the pointer that goes with it.
 logic::Integer logic::Control() {
-    visual_->center().setMousePointer(iControl == 0 ? plat::PointerDefault : plat::PointerCustom);
+    visual_->center().setMousePointer(iControl == KeyboardControl ? plat::PointerDefault : plat::PointerCustom);
     return iControl;
 }
 

@@ -14,17 +14,18 @@ const char* const kOptionsFile = "OPT.TXT";
 }  // namespace
 
 void logic::ReadOptions() {
-    iSound = 1;
-    iStartLevel = 1;
-    iControl = 0;
-    iBlockType = 0;
+    iSound = SoundOn;
+    iStartLevel = LowestLevel;
+    iControl = KeyboardControl;
+    iBlockType = PipesSet;
     plat::DataFile file = plat::readDataFile(program_.gPath + kOptionsFile);
     if (file.state != plat::DataFile::State::Read) return;
     std::optional<OptionValues> values = parseOptions(file.text);
     if (!values) return;
     iSound = (*values)[0];
-    // A game cannot start outside levels 1 to 10.
-    iStartLevel = ((*values)[1] >= 1 && (*values)[1] <= 10) ? (*values)[1] : Integer(1);
+    // A game cannot start outside the game's levels.
+    Integer level = (*values)[1];
+    iStartLevel = (level >= LowestLevel && level <= HighestLevel) ? level : LowestLevel;
     iControl = (*values)[2];
     iBlockType = (*values)[3];
 }

@@ -83,9 +83,9 @@ void OptionsWindow::addControls(Program& program) {
 void OptionsWindow::addStartLevel(plat::Control& frame2) {
     plat::Control& bar = form_.add(ControlKind::ScrollBar, "StartLevel", &frame2);
     bar.setBounds(135, 540, 2700, 270);
-    bar.setRange(1, 10);
+    bar.setRange(LowestLevel, HighestLevel);
     bar.setSteps(1, 1);
-    bar.setPosition(1);
+    bar.setPosition(LowestLevel);
     plat::Control& edit = addText(ControlKind::Label, "StartLevelEdit", &frame2, "", {2895, 555, 285, 390}, false);
     edit.setAlignment(plat::Align::Center);
 }
@@ -102,13 +102,13 @@ void OptionsWindow::addPictureSet(Program& program, plat::Control& frame4) {
 }
 
 void OptionsWindow::connectHandlers() {
-    control("soundOn").onClick = [this] { oLogic_->SetSound(1); };
-    control("soundOff").onClick = [this] { oLogic_->SetSound(0); };
+    control("soundOn").onClick = [this] { oLogic_->SetSound(SoundOn); };
+    control("soundOff").onClick = [this] { oLogic_->SetSound(SoundOff); };
     control("StartLevel").onChange = [this] { StartLevel_Change(); };
-    control("KeyBoard").onClick = [this] { oLogic_->SetControl(0); };
-    control("Mouse").onClick = [this] { oLogic_->SetControl(1); };
-    control("Iron").onClick = [this] { ChooseBlockType(0); };
-    control("Wood").onClick = [this] { ChooseBlockType(1); };
+    control("KeyBoard").onClick = [this] { oLogic_->SetControl(KeyboardControl); };
+    control("Mouse").onClick = [this] { oLogic_->SetControl(MouseControl); };
+    control("Iron").onClick = [this] { ChooseBlockType(PipesSet); };
+    control("Wood").onClick = [this] { ChooseBlockType(BranchesSet); };
     control("IronPict").onClick = [this] { IronPict_Click(); };
     control("WoodPict").onClick = [this] { WoodPict_Click(); };
     control("Command1").onClick = [this] { oLogic_->ReturnPressedInOptions(); };
@@ -127,13 +127,13 @@ void OptionsWindow::ChooseBlockType(plat::Integer iType) {
 }
 
 void OptionsWindow::IronPict_Click() {
-    oLogic_->SetBlockType(0);
+    oLogic_->SetBlockType(PipesSet);
     SelectPair(control("Iron"), control("Wood"), true);
     oLogic_->visual().ReInitSmallLasers();
 }
 
 void OptionsWindow::WoodPict_Click() {
-    oLogic_->SetBlockType(1);
+    oLogic_->SetBlockType(BranchesSet);
     SelectPair(control("Iron"), control("Wood"), false);
     oLogic_->visual().ReInitSmallLasers();
 }
@@ -146,10 +146,10 @@ void OptionsWindow::SelectPair(plat::Control& first, plat::Control& second, bool
 }
 
 void OptionsWindow::InitControls() {
-    SelectPair(control("soundOn"), control("soundOff"), oLogic_->Sound() != 0);
+    SelectPair(control("soundOn"), control("soundOff"), oLogic_->Sound() != SoundOff);
     plat::Integer iLevel = oLogic_->StartLevel();
     control("StartLevel").setPosition(iLevel);
     control("StartLevelEdit").setCaption(plat::digits(iLevel));
-    SelectPair(control("KeyBoard"), control("Mouse"), oLogic_->Control() == 0);
-    SelectPair(control("Iron"), control("Wood"), oLogic_->BlockType() == 0);
+    SelectPair(control("KeyBoard"), control("Mouse"), oLogic_->Control() == KeyboardControl);
+    SelectPair(control("Iron"), control("Wood"), oLogic_->BlockType() == PipesSet);
 }

@@ -111,8 +111,6 @@ void setTabOrder(Form& form, std::vector<Control*> order) {
     ring.focused = nullptr;
 }
 
-bool hasTabOrder(const Form& form) { return ringOf(form) != nullptr; }
-
 Control* focusedControl(const Form& form) {
     const Ring* ring = ringOf(form);
     return ring ? current(*ring) : nullptr;

@@ -20,7 +20,6 @@ namespace plat {
 constexpr int ShiftMask = 1;  // the Shift key in a key event's shift state
 
 void setTabOrder(Form& form, std::vector<Control*> order);
-bool hasTabOrder(const Form& form);
 
 // The control holding the focus: the one last focused while it still takes
 // input, else the first tab stop; nullptr without a tab order or a stop.

@@ -152,7 +152,6 @@ void System::Randomize() { random_.reseed(uint64_t(now())); }
 
 int System::msgBox(const std::string& prompt, int flags, const std::string& title) {
     MessageBox box(prompt, title, flags);
-    shownBoxes.push_back({prompt, title, flags});
     modal_.push_back(&box);
     invalidate();
     struct Close {

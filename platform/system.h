@@ -86,11 +86,6 @@ public:
     // A modal message box; returns the answer.
     int msgBox(const std::string& prompt, int flags, const std::string& title);
     const MessageBox* openMessageBox() const { return modal_.empty() ? nullptr : modal_.back(); }
-    struct ShownBox {
-        std::string prompt, title;
-        int flags;
-    };
-    std::vector<ShownBox> shownBoxes;  // every box shown, in order
 
     // The pointer for the whole screen (PointerDefault lets controls decide).
     void setScreenPointer(int code);

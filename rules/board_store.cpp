@@ -20,8 +20,8 @@ void logic::Remove(Integer iY, Integer iX) {
 }
 
 void logic::ClearBoxes() {
-    for (int row = 1; row <= 10; ++row)
-        for (int col = 1; col <= 7; ++col) {
+    for (int row = 1; row <= BoardRows; ++row)
+        for (int col = 1; col <= BoardColumns; ++col) {
             iBoardUp[row][col] = NoBlock;
             iBoardDown[row][col] = NoBlock;
             iBoardLeft[row][col] = NoBlock;

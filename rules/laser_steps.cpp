@@ -1,19 +1,31 @@
 // The steps after a landing: the search for laser runs, the burning of lit
 // pipes, and the removal of empty blocks with the falling columns, the score,
-// the level and the speed. All three scan rows 10 down to 1, columns 1 to 7.
+// the level and the speed. All three scan the rows from the top down, each
+// row from its first column to its last.
 #include "rules/logic.h"
+
+namespace {
+
+// A laser run is three pipes in line.
+constexpr int RunLength = 3;
+// Points for a burnt pipe and for a removed block.
+constexpr plat::Long PipePoints = 10;
+constexpr plat::Long BlockPoints = 100;
+
+}  // namespace
 
 void logic::SearchStep() {
     bool lit = false;
-    for (Integer r = 10; r >= 1; --r)
-        for (Integer c = 1; c <= 7; ++c) {
-            if (c <= 5) {
-                lit |= LightRun(iBoardUp, r, c, 0, 1, 3);
-                lit |= LightRun(iBoardDown, r, c, 0, 1, 4);
+    for (Integer row = BoardRows; row >= 1; --row)
+        for (Integer col = 1; col <= BoardColumns; ++col) {
+            // A row's run goes right from its first position, a column's down.
+            if (col <= BoardColumns - (RunLength - 1)) {
+                lit |= LightRun(iBoardUp, row, col, 0, 1, LaserUp);
+                lit |= LightRun(iBoardDown, row, col, 0, 1, LaserDown);
             }
-            if (r >= 3) {
-                lit |= LightRun(iBoardLeft, r, c, -1, 0, 1);
-                lit |= LightRun(iBoardRight, r, c, -1, 0, 2);
+            if (row >= RunLength) {
+                lit |= LightRun(iBoardLeft, row, col, -1, 0, LaserLeft);
+                lit |= LightRun(iBoardRight, row, col, -1, 0, LaserRight);
             }
         }
     iState = BurningPipes;
@@ -22,7 +34,7 @@ void logic::SearchStep() {
 
 // Three plain pipes in line light together; a lit pair followed by a plain
 // pipe carries a run lit earlier in this search one position further.
-bool logic::LightRun(Integer (&table)[11][8], Integer r, Integer c, int dr, int dc, Integer iNr) {
+bool logic::LightRun(BoardTable& table, Integer r, Integer c, int dr, int dc, Integer iNr) {
     Integer& first = table[r][c];
     Integer& second = table[r + dr][c + dc];
     Integer& third = table[r + 2 * dr][c + 2 * dc];
@@ -42,7 +54,7 @@ bool logic::LightRun(Integer (&table)[11][8], Integer r, Integer c, int dr, int 
     return false;
 }
 
-void logic::LightPipe(Integer (&table)[11][8], Integer r, Integer c, Integer iNr) {
+void logic::LightPipe(BoardTable& table, Integer r, Integer c, Integer iNr) {
     table[r][c] = LitPipe;
     PaintPosition(r, c);
     visual_->PaintLaserCorr(r, c, iNr);
@@ -55,8 +67,8 @@ void logic::PaintPosition(Integer r, Integer c) {
 void logic::BurnStep() {
     bool burnt = false;
     sys_.DoEvents();
-    for (Integer r = 10; r >= 1; --r)
-        for (Integer c = 1; c <= 7; ++c) burnt |= BurnPosition(r, c);
+    for (Integer row = BoardRows; row >= 1; --row)
+        for (Integer col = 1; col <= BoardColumns; ++col) burnt |= BurnPosition(row, col);
     iState = RemovingBlocks;
     if (!burnt) Timer();
 }
@@ -68,10 +80,10 @@ bool logic::BurnPosition(Integer r, Integer c) {
         Integer iNr;
         bool scoreFirst;
     };
-    Pipe pipes[4] = {{iBoardUp[r][c], 3, false},
-                     {iBoardDown[r][c], 4, false},
-                     {iBoardLeft[r][c], 1, true},
-                     {iBoardRight[r][c], 2, true}};
+    Pipe pipes[4] = {{iBoardUp[r][c], LaserUp, false},
+                     {iBoardDown[r][c], LaserDown, false},
+                     {iBoardLeft[r][c], LaserLeft, true},
+                     {iBoardRight[r][c], LaserRight, true}};
     for (Pipe& pipe : pipes)
         if (pipe.state == LitPipe) {
             BurnPipe(pipe.state, r, c, pipe.iNr, pipe.scoreFirst);
@@ -84,13 +96,13 @@ bool logic::BurnPosition(Integer r, Integer c) {
 void logic::BurnPipe(Integer& state, Integer r, Integer c, Integer iNr, bool scoreFirst) {
     state = NoPipe;
     if (scoreFirst) {
-        lScore += 10;
+        lScore += PipePoints;
         ShowScore();
     }
     PaintPosition(r, c);
     visual_->ClearLaserCorr(r, c, iNr);
     if (!scoreFirst) {
-        lScore += 10;
+        lScore += PipePoints;
         ShowScore();
     }
 }
@@ -104,15 +116,15 @@ void logic::RemoveStep() {
 
 bool logic::RemoveEmptyBlocks() {
     bool removed = false;
-    for (Integer r = 10; r >= 1; --r)
-        for (Integer c = 1; c <= 7; ++c) {
-            if (iBoardUp[r][c] != NoPipe || iBoardDown[r][c] != NoPipe || iBoardLeft[r][c] != NoPipe ||
-                iBoardRight[r][c] != NoPipe)
+    for (Integer row = BoardRows; row >= 1; --row)
+        for (Integer col = 1; col <= BoardColumns; ++col) {
+            if (iBoardUp[row][col] != NoPipe || iBoardDown[row][col] != NoPipe || iBoardLeft[row][col] != NoPipe ||
+                iBoardRight[row][col] != NoPipe)
                 continue;
-            Remove(r, c);
+            Remove(row, col);
             iBoxCount = Integer(iBoxCount + 1);
-            if (iBoxCount == 30) LevelStep();
-            lScore += 100;
+            if (iBoxCount == BlocksPerLevel) LevelStep();
+            lScore += BlockPoints;
             ShowScore();
             removed = true;
         }
@@ -124,8 +136,8 @@ void logic::LevelStep() {
     iLevel = Integer(iLevel + 1);
     ChangeBackgroundPicture();
     sys_.DoEvents();
-    if (iLevel > 10) {
-        iLevel = 10;
+    if (iLevel > HighestLevel) {
+        iLevel = HighestLevel;
     } else {
         visual_->level().setCaption(plat::digits(iLevel));
         plat::Timer& tick = visual_->Timer1();
@@ -135,15 +147,16 @@ void logic::LevelStep() {
 }
 
 // Every gap takes the nearest block above it, so each column closes up
-// from the bottom in its former order.
+// from the bottom in its former order. A gap in the top row has nothing
+// above it.
 void logic::FallingColumns() {
-    for (Integer r = 1; r <= 9; ++r)
-        for (Integer c = 1; c <= 7; ++c)
-            if (iBoardUp[r][c] == NoBlock) DropInto(r, c);
+    for (Integer row = 1; row < BoardRows; ++row)
+        for (Integer col = 1; col <= BoardColumns; ++col)
+            if (iBoardUp[row][col] == NoBlock) DropInto(row, col);
 }
 
 void logic::DropInto(Integer r, Integer c) {
-    for (Integer k = Integer(r + 1); k <= 10; ++k) {
+    for (Integer k = Integer(r + 1); k <= BoardRows; ++k) {
         if (iBoardUp[k][c] == NoBlock) continue;
         iBoardUp[r][c] = iBoardUp[k][c];
         iBoardDown[r][c] = iBoardDown[k][c];

@@ -19,6 +19,8 @@ class logic {
 public:
     using Integer = plat::Integer;
     using Long = plat::Long;
+    // One pipe state for each board position, indexed (row, column).
+    using BoardTable = Integer[BoardRows + 1][BoardColumns + 1];
 
     // Construction: the title screen, the options file, the hidden windows
     // and the board grid, in start-up order.
@@ -27,7 +29,8 @@ public:
     logic(const logic&) = delete;
     logic& operator=(const logic&) = delete;
 
-    // Public interface, in its declared order.
+    // Public members: what the windows and start-up call, and the option
+    // properties read and written by the options dialog.
     void ChangeBackgroundPicture();
     void ClearBoxes();
     Integer Sound() const;
@@ -86,8 +89,8 @@ private:
     void FallStep();
     bool Rests() const;
     void SearchStep();
-    bool LightRun(Integer (&table)[11][8], Integer r, Integer c, int dr, int dc, Integer iNr);
-    void LightPipe(Integer (&table)[11][8], Integer r, Integer c, Integer iNr);
+    bool LightRun(BoardTable& table, Integer r, Integer c, int dr, int dc, Integer iNr);
+    void LightPipe(BoardTable& table, Integer r, Integer c, Integer iNr);
     void BurnStep();
     bool BurnPosition(Integer r, Integer c);
     void BurnPipe(Integer& state, Integer r, Integer c, Integer iNr, bool scoreFirst);
@@ -123,11 +126,12 @@ private:
     Program& program_;
     plat::System& sys_;
 
-    // Data members, in their declared order.
-    Integer iBoardUp[11][8] = {};
-    Integer iBoardDown[11][8] = {};
-    Integer iBoardLeft[11][8] = {};
-    Integer iBoardRight[11][8] = {};
+    // Data members: the board, the falling block, the state, level and
+    // score, the top-ten table, the pause flag and the option values.
+    BoardTable iBoardUp = {};
+    BoardTable iBoardDown = {};
+    BoardTable iBoardLeft = {};
+    BoardTable iBoardRight = {};
     Integer iTempX = 0;
     Integer iTempY = 0;
     Integer iState = NoGame;
@@ -139,17 +143,18 @@ private:
     Long lScore = 0;
     Integer iBoxCount = 0;
     Long lHiScore = 0;
-    std::string sTopName[11];
-    Integer iTopStartLevel[11] = {};
-    Integer iTopEndLevel[11] = {};
-    Long lTopScore[11] = {};
+    // The top-ten rows 0..9; the row past the last is never used.
+    std::string sTopName[TopTenRows + 1];
+    Integer iTopStartLevel[TopTenRows + 1] = {};
+    Integer iTopEndLevel[TopTenRows + 1] = {};
+    Long lTopScore[TopTenRows + 1] = {};
     Integer iEditRow = 0;
     bool bFalling = true;
-    Integer iPaused = 0;
-    Integer iSound = 1;
-    Integer iStartLevel = 1;
-    Integer iControl = 0;
-    Integer iBlockType = 0;
+    Integer iPaused = PauseOff;
+    Integer iSound = SoundOn;
+    Integer iStartLevel = LowestLevel;
+    Integer iControl = KeyboardControl;
+    Integer iBlockType = PipesSet;
     Integer iGameStartLevel = 0;
 
     std::unique_ptr<BlackInterface> black_;

@@ -4,7 +4,7 @@
 
 void logic::EndPause() {
     visual_->pause().setVisible(false);
-    iPaused = 0;
+    iPaused = PauseOff;
 }
 
 // The next regular tick comes one full interval after the key.
@@ -15,7 +15,7 @@ void logic::RestartTick() {
 
 void logic::RotateKeyPressed() {
     if (iState != BlockFalling) return;
-    if (iPaused == 0)
+    if (iPaused == PauseOff)
         RotateTemp();
     else
         EndPause();
@@ -23,7 +23,7 @@ void logic::RotateKeyPressed() {
 
 void logic::LeftKeyPressed() {
     if (iState != BlockFalling) return;
-    if (iPaused != 0) {
+    if (iPaused != PauseOff) {
         EndPause();
         return;
     }
@@ -35,11 +35,11 @@ void logic::LeftKeyPressed() {
 
 void logic::RightKeyPressed() {
     if (iState != BlockFalling) return;
-    if (iPaused != 0) {
+    if (iPaused != PauseOff) {
         EndPause();
         return;
     }
-    if (iTempX < 7 && iBoardUp[iTempY][iTempX + 1] == NoBlock) {
+    if (iTempX < BoardColumns && iBoardUp[iTempY][iTempX + 1] == NoBlock) {
         iTempX = Integer(iTempX + 1);
         visual_->MoveTemp(iTempY, iTempX);
     }
@@ -47,7 +47,7 @@ void logic::RightKeyPressed() {
 
 void logic::DownKeyPressed() {
     if (iState != BlockFalling || !bFalling) return;
-    if (iPaused != 0) {
+    if (iPaused != PauseOff) {
         EndPause();
         return;
     }
@@ -67,7 +67,7 @@ void logic::DownMousePressed() {
 }
 
 void logic::MouseToCol(Integer iX) {
-    if (iState != BlockFalling || iX > 7 || iX < 1 || iX == iTempX || iPaused == plat::True) return;
+    if (iState != BlockFalling || iX > BoardColumns || iX < 1 || iX == iTempX || iPaused == PauseOn) return;
     int step = iX < iTempX ? -1 : 1;
     for (Integer c = Integer(iTempX + step); c != iX + step; c = Integer(c + step)) {
         if (iBoardUp[iTempY][c] != NoBlock) break;

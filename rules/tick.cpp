@@ -30,15 +30,15 @@ void logic::RunStep() {
 }
 
 void logic::NewBlockStep() {
-    iTempY = 10;
-    iTempX = 4;
-    if (iBoardUp[10][4] != NoBlock || iBoardDown[10][4] != NoBlock || iBoardLeft[10][4] != NoBlock ||
-        iBoardRight[10][4] != NoBlock) {
+    iTempY = EntryRow;
+    iTempX = EntryColumn;
+    if (iBoardUp[EntryRow][EntryColumn] != NoBlock || iBoardDown[EntryRow][EntryColumn] != NoBlock ||
+        iBoardLeft[EntryRow][EntryColumn] != NoBlock || iBoardRight[EntryRow][EntryColumn] != NoBlock) {
         GameOver();
         return;
     }
     DrawNewBlock();
-    if (iBoardUp[9][4] != NoBlock) {
+    if (iBoardUp[EntryRow - 1][EntryColumn] != NoBlock) {
         FixAtStart();
         return;
     }
@@ -110,7 +110,7 @@ void logic::HighScoreWork() {
 void logic::ShowScore() { visual_->score().setCaption(plat::digits(lScore)); }
 
 void logic::PlayWave(const char* file) {
-    if (iSound == 1) program_.sndPlaySound(file, SoundOnce);
+    if (iSound == SoundOn) program_.sndPlaySound(file, SoundOnce);
 }
 
 int logic::FasterInterval(int ms) { return int(plat::roundHalfEven(double(ms) * 0.9)); }

@@ -52,26 +52,26 @@ void VisualWindow::Form_MouseDown(int button) {
     pause_->setVisible(false);
     oLogic->SetPaused(false);
     hideTopTen();
-    highlights_[3]->setVisible(false);
+    highlights_[ScoresSpot]->setVisible(false);
     closeTextPanels();
     oLogic->ReturnPressedInOptions();
-    if (oLogic->Control() == 1 && button == plat::LeftButton) oLogic->RotateKeyPressed();
+    if (oLogic->Control() == MouseControl && button == plat::LeftButton) oLogic->RotateKeyPressed();
 }
 
 void VisualWindow::Form_DblClick() {
-    if (oLogic->Control() != 1) return;
+    if (oLogic->Control() != MouseControl) return;
     oLogic->RotateKeyPressed();
     oLogic->RotateKeyPressed();
 }
 
 void VisualWindow::center_MouseDown(int button) {
-    if (oLogic->Control() == 1 && button == plat::LeftButton) oLogic->RotateKeyPressed();
+    if (oLogic->Control() == MouseControl && button == plat::LeftButton) oLogic->RotateKeyPressed();
 }
 
 // Mouse steering: the column under the pointer, 42 pixels a column. Left of
 // the board the column drops below 1, which the game ignores.
 void VisualWindow::center_MouseMove(double x) {
-    if (oLogic->Control() != 1) return;
+    if (oLogic->Control() != MouseControl) return;
     double column = std::floor(x / (42.0 * program_.iTwipsX)) + 1;
     Integer iX = Integer(std::clamp(column, -32768.0, 32767.0));
     oLogic->MouseToCol(iX);

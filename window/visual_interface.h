@@ -16,10 +16,10 @@ public:
     using Integer = plat::Integer;
     virtual ~VisualInterface() = default;
 
-    // Public members, in the order of the window's interface. Those marked
-    // "yields" hand the event loop a turn before they return, so a key, a
-    // click or a tick may run inside the caller's step: the caller sets the
-    // game state before it calls them.
+    // The window's public members: board painting, menu actions, panels.
+    // Those marked "yields" hand the event loop a turn before they return, so
+    // a key, a click or a tick may run inside the caller's step: the caller
+    // sets the game state before it calls them.
     virtual void ClearBoxes() = 0;
     virtual void ClearBugLasers() = 0;
     virtual void ExitClicked() = 0;  // yields

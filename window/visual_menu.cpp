@@ -1,5 +1,7 @@
 // The menu painted into the artwork: six hot spots that light their
 // highlight under the pointer, and the six menu actions.
+#include <iterator>
+
 #include "options/options_interface.h"
 #include "rules/logic.h"
 #include "window/visual_window.h"
@@ -19,7 +21,7 @@ struct MenuSpot {
     Place highlightPlace;
 };
 
-const MenuSpot kMenu[] = {
+const MenuSpot kMenu[] = {  // in the order of VisualWindow::Hotspot
     {"start", {270, 2550, 1635, 615}, "start0", {300, 2565, 1545, 600}},
     {"optionsTouch", {255, 3435, 1965, 600}, "options0", {315, 3465, 1830, 540}},
     {"info", {270, 4275, 1395, 645}, "info0", {270, 4245, 1515, 645}},
@@ -32,7 +34,8 @@ const MenuSpot kMenu[] = {
 
 void VisualWindow::designMenu() {
     plat::CursorRef hand = program_.pictures.cursor("cursor_hand", 6, 0);
-    for (int i = 0; i < 6; ++i) {
+    static_assert(std::size(kMenu) == Hotspots);
+    for (size_t i = 0; i < Hotspots; ++i) {
         const MenuSpot& m = kMenu[i];
         const Place& s = m.spotPlace;
         addControl(ControlKind::Image, m.spot, nullptr, s.left, s.top, s.width, s.height).onMouseMove =
@@ -43,20 +46,20 @@ void VisualWindow::designMenu() {
         lit.setVisible(false);
         lit.setMouseIcon(hand);
         lit.setMousePointer(plat::PointerCustom);
-        highlights_[size_t(i)] = &lit;
+        highlights_[i] = &lit;
     }
     auto press = [](plat::Handler action) { return [action](int, int, double, double) { action(); }; };
-    highlights_[0]->onClick = [this] { StartClick(); };
-    highlights_[1]->onMouseDown = press([this] { OptionsMouseDown(); });
-    highlights_[2]->onClick = [this] { InfoClick(); };
-    highlights_[3]->onMouseDown = press([this] { ScoresClicked(); });
-    highlights_[4]->onClick = [this] { ExitClicked(); };
-    highlights_[5]->onMouseDown = press([this] { HelpClicked(); });
+    highlights_[StartSpot]->onClick = [this] { StartClick(); };
+    highlights_[OptionsSpot]->onMouseDown = press([this] { OptionsMouseDown(); });
+    highlights_[InfoSpot]->onClick = [this] { InfoClick(); };
+    highlights_[ScoresSpot]->onMouseDown = press([this] { ScoresClicked(); });
+    highlights_[ExitSpot]->onClick = [this] { ExitClicked(); };
+    highlights_[HelpSpot]->onMouseDown = press([this] { HelpClicked(); });
     form_.get("exit").onClick = [this] { exit_Click(); };
 }
 
-void VisualWindow::hover(int spot) {
-    plat::Control& lit = *highlights_[size_t(spot)];
+void VisualWindow::hover(size_t spot) {
+    plat::Control& lit = *highlights_[spot];
     if (lit.visible()) return;
     lit.setVisible(true);
     playSound("down.wav", SoundOnce);
@@ -69,7 +72,7 @@ void VisualWindow::hover(int spot) {
 // the run's scores.
 void VisualWindow::exit_Click() { ExitClicked(); }
 
-// Step a of the menu actions.
+// Every menu action but EXIT begins here: a pause ends, picture and flag.
 void VisualWindow::endPause() {
     pause_->setVisible(false);
     oLogic->SetPaused(false);
@@ -91,8 +94,10 @@ void VisualWindow::OptionsMouseDown() {
     oLogic->OptionsPressed();
 }
 
-// INFO and HELP: steps a, b, e and f, then the panel opens, or closes
-// together with the other text panel and the game-over picture.
+// INFO and HELP: the pause ends, the table and the options dialog are
+// hidden, the event loop has a turn; then the panel opens, or, when it is
+// already open, closes together with the other text panel and the game-over
+// picture.
 void VisualWindow::toggleTextPanel(plat::Control& panel) {
     endPause();
     hideTopTen();

@@ -6,7 +6,7 @@
 void VisualWindow::setLogic(logic& oLogic_) { oLogic = &oLogic_; }
 
 void VisualWindow::playSound(const char* file, int flags) {
-    if (oLogic->Sound() == 1) program_.sndPlaySound(file, flags);
+    if (oLogic->Sound() == SoundOn) program_.sndPlaySound(file, flags);
 }
 
 void VisualWindow::MessageOff() {
@@ -73,7 +73,7 @@ void VisualWindow::wirePanelClicks() {
 
     topTen_->onMouseDown = [this](int, int, double, double) { hideTopTen(); };
     for (const char* name : {"Label8", "Label22", "Label23"}) onClick(name, -1, hide);
-    for (int row = 0; row <= 9; ++row)
+    for (int row = 0; row < TopTenRows; ++row)
         for (const char* name : {"topName", "topLevel", "topScore"}) onClick(name, row, hide);
     for (const char* name : {"Label16", "Label18", "Label17"}) onClick(name, -1, close);
 }

@@ -2,6 +2,7 @@
 // table, in this order from back to front.
 #include <tuple>
 
+#include "shared/game_codes.h"
 #include "window/visual_window.h"
 
 using plat::Color;
@@ -106,7 +107,7 @@ void VisualWindow::designTopTen() {
 }
 
 void VisualWindow::designTopTenRows() {
-    const double nameTop[] = {1170, 1560, 1980, 2385, 2790, 3180, 3600, 3990, 4395, 4800};
+    const double nameTop[TopTenRows] = {1170, 1560, 1980, 2385, 2790, 3180, 3600, 3990, 4395, 4800};
     struct Column {
         const char* name;
         double outerLeft, width;  // rows 2..7 sit 15 twips further left
@@ -121,7 +122,7 @@ void VisualWindow::designTopTenRows() {
         {"topScore", 2730, 1455, plat::Align::Right, "Score", {-15, 15}},
     };
     for (const Column& col : columns)
-        for (int row = 0; row <= 9; ++row) {
+        for (int row = 0; row < TopTenRows; ++row) {
             double left = col.outerLeft - ((row >= 2 && row <= 7) ? 15 : 0);
             double top = nameTop[row] + col.topShift[row == 0 ? 0 : 1];
             plat::Control& c = addControl(ControlKind::Label, col.name, topTen_, left, top, col.width, 330, row);

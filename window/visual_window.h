@@ -100,7 +100,7 @@ private:
     void message3_Click();
 
     // Menu (window/visual_menu.cpp).
-    void hover(int spot);
+    void hover(size_t spot);
     void endPause();
     void toggleTextPanel(plat::Control& panel);
     void exit_Click();
@@ -132,6 +132,9 @@ private:
     void setBoxesVisible(Integer iY, Integer iX, bool shown);
     bool branches() const;
 
+    // The menu's hot spots, top to bottom, HELP last.
+    enum Hotspot : size_t { StartSpot, OptionsSpot, InfoSpot, ScoresSpot, ExitSpot, HelpSpot, Hotspots };
+
     Program& program_;
     plat::System& sys_;
     plat::Form form_;
@@ -147,5 +150,5 @@ private:
     plat::Control* message_ = nullptr;
     plat::Control* message3_ = nullptr;
     plat::Control* topTen_ = nullptr;
-    std::array<plat::Control*, 6> highlights_{};
+    std::array<plat::Control*, Hotspots> highlights_{};  // indexed by Hotspot
 };

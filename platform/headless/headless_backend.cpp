@@ -5,6 +5,7 @@
 namespace plat {
 
 int HeadlessBackend::runMessageBox(System&, MessageBox& box) {
+    boxes.push_back({box.prompt, box.title, box.flags});
     if (answers.empty()) return box.defaultAnswer();
     int reply = answers.front();
     answers.pop_front();

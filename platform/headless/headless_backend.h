@@ -1,6 +1,8 @@
 // The headless backend: no window, no audio device. Its clock is virtual and
-// moves only when told; sound calls are recorded; message boxes are answered
-// from a queue of replies (or with their default button).
+// moves only when told; sound calls and message boxes are recorded, and the
+// boxes are answered from a queue of replies (or with their default button).
+// The records are for tests and the scenario runner; the real program's
+// backend keeps none.
 #pragma once
 
 #include <deque>
@@ -26,8 +28,14 @@ public:
         if (t > clock_) clock_ = t;
     }
 
+    struct ShownBox {
+        std::string prompt, title;
+        int flags;
+    };
+
     std::deque<int> answers;                         // replies to the next boxes
     std::vector<std::pair<std::string, int>> sounds;  // every sound call
+    std::vector<ShownBox> boxes;                      // every box shown, in order
 
 private:
     int64_t clock_ = 0;

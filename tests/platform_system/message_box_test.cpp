@@ -32,7 +32,7 @@ TEST(MessageBoxKeys, HeadlessRepliesFromTheQueueOrTheDefault) {
     EXPECT_EQ(sys.msgBox("Quit?", 276, "System message"), plat::AnswerYes);
     EXPECT_EQ(sys.msgBox("Quit?", 276, "System message"), plat::AnswerNo);  // OK is no reply here
     EXPECT_EQ(sys.msgBox("Quit?", 276, "System message"), plat::AnswerNo);
-    ASSERT_EQ(sys.shownBoxes.size(), 3u);
-    EXPECT_EQ(sys.shownBoxes[0].title, "System message");
+    ASSERT_EQ(backend.boxes.size(), 3u);
+    EXPECT_EQ(backend.boxes[0].title, "System message");
     EXPECT_EQ(sys.openMessageBox(), nullptr);
 }

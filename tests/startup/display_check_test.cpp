@@ -18,10 +18,10 @@ TEST_P(WrongDisplay, ShowsTheMessageAndEndsBeforeAnythingElse) {
     EXPECT_FALSE(start(640, 480, GetParam().x, GetParam().y));
     EXPECT_TRUE(sys->ended());
     EXPECT_TRUE(module->startFailed());
-    ASSERT_EQ(sys->shownBoxes.size(), 1u);
-    EXPECT_EQ(sys->shownBoxes[0].prompt, "Please change font size to small in CONTROL PANEL - DISPLAY !");
-    EXPECT_EQ(sys->shownBoxes[0].title, "Corvane 95");
-    EXPECT_EQ(sys->shownBoxes[0].flags, 0);
+    ASSERT_EQ(backend.boxes.size(), 1u);
+    EXPECT_EQ(backend.boxes[0].prompt, "Please change font size to small in CONTROL PANEL - DISPLAY !");
+    EXPECT_EQ(backend.boxes[0].title, "Corvane 95");
+    EXPECT_EQ(backend.boxes[0].flags, 0);
     EXPECT_TRUE(sys->forms().empty());
     EXPECT_EQ(module->gLogic(), nullptr);
     EXPECT_TRUE(dataFiles().empty());
@@ -32,7 +32,7 @@ INSTANTIATE_TEST_SUITE_P(EitherDirection, WrongDisplay, ::testing::Values(Twips{
 
 TEST_F(StartupTest, SmallFontsPassTheCheckAndKeepTheProgramFolder) {
     ASSERT_TRUE(start());
-    EXPECT_TRUE(sys->shownBoxes.empty());
+    EXPECT_TRUE(backend.boxes.empty());
     EXPECT_FALSE(module->startFailed());
     ASSERT_NE(module->gLogic(), nullptr);
     EXPECT_EQ(module->program().iTwipsX, 15);

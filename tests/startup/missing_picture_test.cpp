@@ -14,11 +14,11 @@ TEST_P(MissingPicture, NamesTheFileAndEnds) {
     EXPECT_FALSE(start());
     EXPECT_TRUE(sys->ended());
     EXPECT_TRUE(module->startFailed());
-    ASSERT_EQ(sys->shownBoxes.size(), 1u);
-    EXPECT_EQ(sys->shownBoxes[0].prompt,
+    ASSERT_EQ(backend.boxes.size(), 1u);
+    EXPECT_EQ(backend.boxes[0].prompt,
               "Corvane cannot start: the picture file \"" + path + "\" is missing or unreadable.");
-    EXPECT_EQ(sys->shownBoxes[0].title, "Corvane");
-    EXPECT_EQ(sys->shownBoxes[0].flags, plat::MbCritical);
+    EXPECT_EQ(backend.boxes[0].title, "Corvane");
+    EXPECT_EQ(backend.boxes[0].flags, plat::MbCritical);
     EXPECT_EQ(module->gLogic(), nullptr);
     EXPECT_EQ(visibleForms(), 0);
     EXPECT_EQ(sys->screenPointer(), plat::PointerDefault);
@@ -30,8 +30,8 @@ INSTANTIATE_TEST_SUITE_P(OfEachWindow, MissingPicture, ::testing::Values("splash
 TEST_F(StartupTest, AnUnreadablePictureEndsTheProgramToo) {
     std::ofstream(folder + "/pictures/IronPict.bmp", std::ios::trunc) << "not a picture";
     EXPECT_FALSE(start());
-    ASSERT_EQ(sys->shownBoxes.size(), 1u);
-    EXPECT_NE(sys->shownBoxes[0].prompt.find("IronPict.bmp"), std::string::npos);
+    ASSERT_EQ(backend.boxes.size(), 1u);
+    EXPECT_NE(backend.boxes[0].prompt.find("IronPict.bmp"), std::string::npos);
 }
 
 }  // namespace

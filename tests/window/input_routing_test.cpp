@@ -127,10 +127,10 @@ TEST_F(Routing, EscapeAsksAndOnlyYesLeaves) {
     play(0);
     backend.answers.push_back(plat::AnswerNo);
     key(plat::KeyEscape, 27);
-    ASSERT_EQ(sys.shownBoxes.size(), 1u);
-    EXPECT_EQ(sys.shownBoxes[0].prompt, "Do you really want to quit Corvane");
-    EXPECT_EQ(sys.shownBoxes[0].title, "System message");
-    EXPECT_EQ(sys.shownBoxes[0].flags, YesNoCriticalDefaultNo);
+    ASSERT_EQ(backend.boxes.size(), 1u);
+    EXPECT_EQ(backend.boxes[0].prompt, "Do you really want to quit Corvane");
+    EXPECT_EQ(backend.boxes[0].title, "System message");
+    EXPECT_EQ(backend.boxes[0].flags, YesNoCriticalDefaultNo);
     EXPECT_FALSE(sys.ended());
     std::filesystem::remove(folder + "HI.SCO");
     backend.answers.push_back(plat::AnswerYes);

@@ -68,7 +68,8 @@ TEST_F(Yields, MessageOffYieldsOnceAndOptionsOnlyThroughIt) {
     // INFO likewise.
     EXPECT_EQ(yieldsOf([&] { v.InfoClick(); }), 2);
     EXPECT_EQ(yieldsOf([&] { v.InfoClick(); }), 2);
-    // SCORES closing the table: the closing of the text panels and step f.
+    // SCORES closing the table: the yield of the closing of the text panels
+    // and the one after the options dialog is hidden.
     v.topTen().setVisible(true);
     EXPECT_EQ(yieldsOf([&] { v.ScoresClicked(); }), 2);
     EXPECT_FALSE(v.topTen().visible());

@@ -2,6 +2,7 @@
 // pictures (grid).
 #include <nlohmann/json.hpp>
 
+#include "display/board_geometry.h"
 #include "rules/logic_probe.h"
 #include "runner.h"
 
@@ -20,9 +21,9 @@ std::string pictureName(const plat::Control& c) { return c.picture() ? c.picture
 
 json boardRows(const logic& g) {
     json rows = json::array();
-    for (int r = 10; r >= 1; --r) {
+    for (int r = BoardRows; r >= 1; --r) {
         std::string row;
-        for (int c = 1; c <= 7; ++c) {
+        for (int c = 1; c <= BoardColumns; ++c) {
             if (c > 1) row += ' ';
             for (int v : {LogicProbe::boardUp(g, r, c), LogicProbe::boardDown(g, r, c), LogicProbe::boardLeft(g, r, c),
                           LogicProbe::boardRight(g, r, c)})
@@ -35,7 +36,7 @@ json boardRows(const logic& g) {
 
 json topRows(const logic& g) {
     json rows = json::array();
-    for (int i = 0; i < 10; ++i)
+    for (int i = 0; i < TopTenRows; ++i)
         rows.push_back({cp1252ToUtf8(LogicProbe::topName(g, i)), LogicProbe::topStartLevel(g, i),
                         LogicProbe::topEndLevel(g, i), LogicProbe::topScore(g, i)});
     return rows;
@@ -92,11 +93,10 @@ void Runner::dump() {
     }
     d["sounds"] = sounds;
     json boxes = json::array();
-    if (sys_)
-        for (; boxesSeen_ < sys_->shownBoxes.size(); ++boxesSeen_) {
-            const auto& b = sys_->shownBoxes[boxesSeen_];
-            boxes.push_back({cp1252ToUtf8(b.prompt), cp1252ToUtf8(b.title), b.flags});
-        }
+    for (; boxesSeen_ < backend_.boxes.size(); ++boxesSeen_) {
+        const auto& b = backend_.boxes[boxesSeen_];
+        boxes.push_back({cp1252ToUtf8(b.prompt), cp1252ToUtf8(b.title), b.flags});
+    }
     d["msgbox"] = boxes;
     out_ << d.dump() << '\n';
 }
@@ -107,9 +107,9 @@ void Runner::grid() {
     if (g) {
         plat::Form& f = g->visual().form();
         json cells = json::array(), lasers = json::array();
-        for (int r = 1; r <= 10; ++r)
-            for (int c = 1; c <= 7; ++c) {
-                int k = 28 * r + 4 * c;
+        for (int r = 1; r <= BoardRows; ++r)
+            for (int c = 1; c <= BoardColumns; ++c) {
+                int k = board::firstIndex(plat::Integer(r), plat::Integer(c));
                 json names = json::array(), shown = json::array();
                 bool any = false;
                 for (int n = 1; n <= 4; ++n) {
