@@ -36,7 +36,7 @@ void VisualWindow::SaveTemp(Integer iY, Integer iX) {
     int kind = board::tagNumber(boxtemp1_->tag());
     if (kind >= 1 && kind <= 11) {
         board::Pipes p = board::kindPipes(kind);
-        for (int n = 1; n <= 4; ++n) {
+        for (int n = 1; n <= board::PiecesPerPosition; ++n) {
             std::string name = board::cellPicture(board::cellHorizontal(p, n), board::cellVertical(p, n), set);
             box1(k + n).setPicture(templ(name).picture());
         }
@@ -50,7 +50,7 @@ void VisualWindow::PaintChange(Integer iY, Integer iX, Integer iUp, Integer iDow
     Integer k = firstIndex(iY, iX);
     bool set = board::tagNumber(box1(k + 1).tag()) != 0;
     board::Pipes p{iUp, iDown, iLeft, iRight};
-    for (int n = 1; n <= 4; ++n) {
+    for (int n = 1; n <= board::PiecesPerPosition; ++n) {
         std::string name = board::cellPicture(board::cellHorizontal(p, n), board::cellVertical(p, n), set);
         box1(k + n).setPicture(templ(name).picture());
     }

@@ -4,14 +4,20 @@
 #pragma once
 
 #include "platform/basic.h"
+#include "shared/game_codes.h"
 
 namespace board {
 
 using plat::Integer;
 
+// Each board position has four cell images (2 x 2) and four laser pieces.
+constexpr int PiecesPerPosition = 4;
+
 // Elements k + 1 .. k + 4 of the cell and laser arrays belong to (iY, iX):
 // 33..36 at (1, 1), 309..312 at (10, 7).
-inline Integer firstIndex(Integer iY, Integer iX) { return Integer(iY * 7 * 4 + iX * 4); }
+inline Integer firstIndex(Integer iY, Integer iX) {
+    return Integer(iY * BoardColumns * PiecesPerPosition + iX * PiecesPerPosition);
+}
 
 struct Pixel {
     int x = 0, y = 0;

@@ -7,15 +7,15 @@
 
 using board::firstIndex;
 
-bool VisualWindow::branches() const { return oLogic->BlockType() != 0; }
+bool VisualWindow::branches() const { return oLogic->BlockType() != PipesSet; }
 
 void VisualWindow::createPosition(Integer iY, Integer iX) {
     Integer k = firstIndex(iY, iX);
-    for (int n = 1; n <= 4; ++n) wireCellEvents(form_.loadElement(box1(1), k + n));
+    for (int n = 1; n <= board::PiecesPerPosition; ++n) wireCellEvents(form_.loadElement(box1(1), k + n));
     const plat::Control& laserTemplate = laser(0);
     bool set = branches();
-    for (int n = 1; n <= 4; ++n) {
-        form_.loadElement(laserTemplate, k + n).setPicture(templ(catalogue::laserPicture(n <= 2, set)).picture());
+    for (int n = 1; n <= board::PiecesPerPosition; ++n) {
+        form_.loadElement(laserTemplate, k + n).setPicture(templ(catalogue::laserPicture(n <= LaserRight, set)).picture());
     }
 }
 
@@ -25,13 +25,13 @@ void VisualWindow::placePosition(Integer iY, Integer iX) {
         c.setLeft(Integer(p.x * program_.iTwipsX));
         c.setTop(Integer(p.y * program_.iTwipsY));
     };
-    for (int n = 1; n <= 4; ++n) place(box1(k + n), board::cellCorner(iY, iX, n));
-    for (int n = 1; n <= 4; ++n) place(laser(k + n), board::laserCorner(iY, iX, n));
+    for (int n = 1; n <= board::PiecesPerPosition; ++n) place(box1(k + n), board::cellCorner(iY, iX, n));
+    for (int n = 1; n <= board::PiecesPerPosition; ++n) place(laser(k + n), board::laserCorner(iY, iX, n));
 }
 
 void VisualWindow::Init() {
-    for (Integer iY = 1; iY <= 10; ++iY)
-        for (Integer iX = 1; iX <= 7; ++iX) {
+    for (Integer iY = 1; iY <= BoardRows; ++iY)
+        for (Integer iX = 1; iX <= BoardColumns; ++iX) {
             createPosition(iY, iX);
             placePosition(iY, iX);
             box1(firstIndex(iY, iX) + 1).setTag(plat::digits(oLogic->BlockType()));
@@ -45,16 +45,16 @@ void VisualWindow::setLaserPictures(Integer iY, Integer iX) {
     bool set = branches();
     const plat::PictureRef& vertical = templ(catalogue::laserPicture(true, set)).picture();
     const plat::PictureRef& horizontal = templ(catalogue::laserPicture(false, set)).picture();
-    for (int n = 1; n <= 4; ++n) laser(k + n).setPicture(n <= 2 ? vertical : horizontal);
+    for (int n = 1; n <= board::PiecesPerPosition; ++n) laser(k + n).setPicture(n <= LaserRight ? vertical : horizontal);
 }
 
 void VisualWindow::ReInitSmallLasers() {
-    for (Integer iY = 1; iY <= 10; ++iY)
-        for (Integer iX = 1; iX <= 7; ++iX) setLaserPictures(iY, iX);
+    for (Integer iY = 1; iY <= BoardRows; ++iY)
+        for (Integer iX = 1; iX <= BoardColumns; ++iX) setLaserPictures(iY, iX);
 }
 
 void VisualWindow::setLaserVisible(Integer iY, Integer iX, Integer iNr, bool shown) {
-    if (iNr >= 1 && iNr <= 4) laser(firstIndex(iY, iX) + iNr).setVisible(shown);
+    if (iNr >= LaserLeft && iNr <= LaserDown) laser(firstIndex(iY, iX) + iNr).setVisible(shown);
     sys_.DoEvents();
 }
 
@@ -63,14 +63,14 @@ void VisualWindow::PaintLaserCorr(Integer iY, Integer iX, Integer iNr) { setLase
 void VisualWindow::ClearLaserCorr(Integer iY, Integer iX, Integer iNr) { setLaserVisible(iY, iX, iNr, false); }
 
 void VisualWindow::ClearBugLasers() {
-    for (Integer iY = 1; iY <= 10; ++iY)
-        for (Integer iX = 1; iX <= 7; ++iX)
-            for (int n = 1; n <= 4; ++n) laser(firstIndex(iY, iX) + n).setVisible(false);
+    for (Integer iY = 1; iY <= BoardRows; ++iY)
+        for (Integer iX = 1; iX <= BoardColumns; ++iX)
+            for (int n = 1; n <= board::PiecesPerPosition; ++n) laser(firstIndex(iY, iX) + n).setVisible(false);
 }
 
 void VisualWindow::setBoxesVisible(Integer iY, Integer iX, bool shown) {
     Integer k = firstIndex(iY, iX);
-    for (int n = 1; n <= 4; ++n) box1(k + n).setVisible(shown);
+    for (int n = 1; n <= board::PiecesPerPosition; ++n) box1(k + n).setVisible(shown);
 }
 
 void VisualWindow::Remove(Integer iY, Integer iX) {
@@ -79,6 +79,6 @@ void VisualWindow::Remove(Integer iY, Integer iX) {
 }
 
 void VisualWindow::ClearBoxes() {
-    for (Integer iY = 1; iY <= 10; ++iY)
-        for (Integer iX = 1; iX <= 7; ++iX) setBoxesVisible(iY, iX, false);
+    for (Integer iY = 1; iY <= BoardRows; ++iY)
+        for (Integer iX = 1; iX <= BoardColumns; ++iX) setBoxesVisible(iY, iX, false);
 }

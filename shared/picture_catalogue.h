@@ -85,7 +85,7 @@ inline constexpr std::array<const char*, 5> kBackgrounds{"geysir0", "geysir1", "
 
 // The background of a level 1..10; nullptr for any other level.
 inline const char* levelBackground(int level) {
-    if (level < 1 || level > 10) return nullptr;
+    if (level < LowestLevel || level > HighestLevel) return nullptr;
     return kBackgrounds[size_t(level - 1) % kBackgrounds.size()];
 }
 
