@@ -39,7 +39,7 @@ std::string playerFolder(std::string& problem) {
     }
     char* made = SDL_GetPrefPath(nullptr, "corvane");
     if (!made) {
-        problem = SDL_GetError();
+        problem = std::string("cannot make the player's folder (") + SDL_GetError() + ")";
         return kNoFolder;
     }
     std::string dir = withoutTrailingSlash(made);
