@@ -43,7 +43,10 @@ SdlSound::~SdlSound() {
 
 bool SdlSound::openDevice() {
     if (open_ || !usable_) return open_;
-    if (audioCalls().open(44100, MIX_DEFAULT_FORMAT, 2, 1024) != 0) return false;  // this sound stays silent
+    // The device takes the game's wave files as they are (22050 Hz, 16-bit,
+    // mono), so a sound is held as loaded: at 44.1 kHz stereo the tune alone
+    // took 2 MB. SDL turns the stream into the hardware's own format.
+    if (audioCalls().open(22050, AUDIO_S16SYS, 1, 512) != 0) return false;  // this sound stays silent
     Mix_AllocateChannels(1);
     int frequency = 0, channels = 0;
     Uint16 format = 0;
