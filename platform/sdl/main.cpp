@@ -3,7 +3,9 @@
 // Where it finds its files: platform/sdl/game_folders.h.
 // It exits with status 1 when it cannot start: no SDL, no display to show
 // the window on, or a game that refused to start (a missing picture); with
-// status 2 when CORVANE_WINDOW asks for a window it cannot have.
+// status 2 when CORVANE_WINDOW asks for a window it cannot have. The window
+// manager's close, SIGTERM, SIGHUP and SIGINT leave the game as its EXIT
+// command does (close_signals.h), with status 0.
 #define SDL_MAIN_HANDLED
 #include <SDL.h>
 
@@ -14,6 +16,7 @@
 #include <string>
 
 #include "platform/message_box.h"
+#include "platform/sdl/close_signals.h"
 #include "platform/sdl/game_folders.h"
 #include "platform/sdl/sdl_backend.h"
 #include "startup/main_sequence.h"
@@ -97,6 +100,7 @@ int runGame(const plat::sdl::DisplayMode& mode, const plat::sdl::GameFolders& fo
 
 int main(int, char**) {
     SDL_SetMainReady();
+    plat::sdl::CloseSignals closeSignals;
     if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_TIMER) != 0) {
         std::fprintf(stderr, "corvane: cannot start SDL: %s\n", SDL_GetError());
         return 1;
@@ -113,6 +117,7 @@ int main(int, char**) {
         return 2;
     }
     SDL_InitSubSystem(SDL_INIT_AUDIO);  // without sound the game goes on silently
+    closeSignals.start();
     int status = 0;
     try {
         const plat::sdl::GameFolders folders = plat::sdl::gameFolders(programFolder());
@@ -124,6 +129,7 @@ int main(int, char**) {
         std::fprintf(stderr, "corvane: %s\n", e.what());
         status = 1;
     }
+    closeSignals.stop();
     SDL_Quit();
     return status;
 }
