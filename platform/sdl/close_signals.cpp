@@ -7,7 +7,14 @@ namespace plat::sdl {
 
 CloseSignals::CloseSignals() {
     sigemptyset(&signals_);
-    for (int sig : {SIGTERM, SIGHUP, SIGINT}) sigaddset(&signals_, sig);
+    // One the program was started to ignore (nohup, a background job) stays
+    // ignored.
+    for (int sig : {SIGTERM, SIGHUP, SIGINT}) {
+        struct sigaction action {};
+        if (sigaction(sig, nullptr, &action) == 0 && action.sa_handler == SIG_IGN) continue;
+        sigaddset(&signals_, sig);
+        if (wakeSignal_ == 0) wakeSignal_ = sig;
+    }
     pthread_sigmask(SIG_BLOCK, &signals_, nullptr);
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
 }
@@ -18,12 +25,12 @@ void CloseSignals::stop() {
         std::lock_guard lock(mutex_);
         stopping_ = true;
     }
-    pthread_kill(watcher_.native_handle(), SIGTERM);  // ends its wait
+    pthread_kill(watcher_.native_handle(), wakeSignal_);  // ends its wait
     watcher_.join();
 }
 
 void CloseSignals::start() {
-    if (!watcher_.joinable()) watcher_ = std::thread([this] { watch(); });
+    if (wakeSignal_ != 0 && !watcher_.joinable()) watcher_ = std::thread([this] { watch(); });
 }
 
 void CloseSignals::watch() {

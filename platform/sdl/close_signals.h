@@ -33,6 +33,7 @@ private:
     void watch();
 
     sigset_t signals_;
+    int wakeSignal_ = 0;  // one of them, which stop() sends the watcher
     std::mutex mutex_;
     bool stopping_ = false;
     std::thread watcher_;
