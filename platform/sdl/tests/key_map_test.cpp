@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <string>
 
-#include "platform/sdl/display_mode.h"
+#include "platform/display_mode.h"
 #include "platform/sdl/key_map.h"
 
 namespace plat::sdl {
