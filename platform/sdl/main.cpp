@@ -13,6 +13,7 @@
 #include <memory>
 #include <string>
 
+#include "platform/media/media_library.h"
 #include "platform/message_box.h"
 #include "platform/sdl/game_folders.h"
 #include "platform/sdl/sdl_backend.h"
@@ -96,6 +97,7 @@ int runGame(const plat::sdl::DisplayMode& mode, const plat::sdl::GameFolders& fo
 }  // namespace
 
 int main(int, char**) {
+    plat::useMediaLibrary();
     SDL_SetMainReady();
     if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_TIMER) != 0) {
         std::fprintf(stderr, "corvane: cannot start SDL: %s\n", SDL_GetError());
