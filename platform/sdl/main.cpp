@@ -3,9 +3,10 @@
 // Where it finds its files: platform/game_folders.h.
 // It exits with status 1 when it cannot start: no SDL, no display to show
 // the window on, or a game that refused to start (a missing picture); with
-// status 2 when CORVANE_WINDOW asks for a window it cannot have. The window
-// manager's close, SIGTERM, SIGHUP and SIGINT leave the game as its EXIT
-// command does (close_signals.h), with status 0.
+// status 2 when CORVANE_WINDOW asks for a window it cannot have. Its
+// command line (--help, --version) is answered first: platform/sdl/command_line.h.
+// The window manager's close, SIGTERM, SIGHUP and SIGINT leave the game as
+// its EXIT command does (close_signals.h), with status 0.
 #define SDL_MAIN_HANDLED
 #include <SDL.h>
 
@@ -13,11 +14,14 @@
 #include <cstdlib>
 #include <exception>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "platform/game_folders.h"
+#include "platform/media/media_library.h"
 #include "platform/message_box.h"
 #include "platform/sdl/close_signals.h"
+#include "platform/sdl/command_line.h"
 #include "platform/sdl/player_folder.h"
 #include "platform/sdl/sdl_backend.h"
 #include "startup/startup_module.h"
@@ -99,7 +103,9 @@ int runGame(const plat::DisplayMode& mode, const plat::GameFolders& folders) {
 
 }  // namespace
 
-int main(int, char**) {
+int main(int argc, char** argv) {
+    if (std::optional<int> answered = plat::sdl::answerCommandLine(argc, argv)) return *answered;
+    plat::useMediaLibrary();
     SDL_SetMainReady();
     plat::sdl::CloseSignals closeSignals;
     if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_TIMER) != 0) {
