@@ -16,6 +16,7 @@
 #include <string>
 
 #include "platform/game_folders.h"
+#include "platform/media/media_library.h"
 #include "platform/message_box.h"
 #include "platform/sdl/command_line.h"
 #include "platform/sdl/player_folder.h"
@@ -101,6 +102,7 @@ int runGame(const plat::DisplayMode& mode, const plat::GameFolders& folders) {
 
 int main(int argc, char** argv) {
     if (std::optional<int> answered = plat::sdl::answerCommandLine(argc, argv)) return *answered;
+    plat::useMediaLibrary();
     SDL_SetMainReady();
     if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_TIMER) != 0) {
         std::fprintf(stderr, "corvane: cannot start SDL: %s\n", SDL_GetError());
