@@ -9,6 +9,9 @@
 #ifndef CORVANE_VERSION
 #define CORVANE_VERSION "unknown"
 #endif
+#ifndef CORVANE_SHARE
+#define CORVANE_SHARE "/usr/local/share/corvane/"
+#endif
 
 namespace plat::sdl {
 
@@ -28,10 +31,10 @@ constexpr const char* kUsageRest =
     "  CORVANE_WINDOW  WxH, e.g. 800x600: play in an ordinary window of that\n"
     "                  many pixels instead (640x480 up to the display's size)\n"
     "  XDG_DATA_HOME   the folder below which the player's corvane/ folder lies\n"
-    "                  (~/.local/share when unset)\n"
+    "                  (~/.local/share when unset, empty or relative)\n"
     "\n"
     "Files: installed, the game reads its pictures and sounds from the\n"
-    "share/corvane/ of its prefix (/usr/share/corvane/) and keeps its options\n"
+    "share/corvane/ of its prefix (" CORVANE_SHARE ") and keeps its options\n"
     "(OPT.TXT) and top ten (HI.SCO) in $XDG_DATA_HOME/corvane/; run from its\n"
     "build folder, it keeps everything beside the program.\n"
     "\n"
