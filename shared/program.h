@@ -6,6 +6,8 @@
 
 #include "platform/basic.h"
 #include "platform/system.h"
+#include "shared/picture_catalogue.h"
+#include "shared/sound_catalogue.h"
 
 class Program {
 public:
@@ -18,6 +20,12 @@ public:
     plat::Integer iTwipsX = 15;
     plat::Integer iTwipsY = 15;
 
-    // The sound call: plays gPath + file with the given flags.
-    void sndPlaySound(const std::string& file, int flags) { sys.playSound(gPath + file, flags); }
+    // The sound call: plays the sound's wave file with the given flags; the
+    // backend finds the file where its installation keeps the wave files.
+    void sndPlaySound(catalogue::Sound sound, int flags) { sys.playSound(sound.file, flags); }
+
+    // A mouse pointer of the catalogue, with its hot spot.
+    plat::CursorRef cursor(const catalogue::Pointer& pointer) {
+        return pictures.cursor(pointer.picture, pointer.hotX, pointer.hotY);
+    }
 };

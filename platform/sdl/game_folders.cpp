@@ -55,12 +55,6 @@ std::string playerFolder(std::string& problem) {
 
 }  // namespace
 
-std::string GameFolders::waveFile(const std::string& path) const {
-    const std::string folder = program + "/";
-    if (program == waves || !path.starts_with(folder)) return path;
-    return waves + "/" + path.substr(folder.size());
-}
-
 GameFolders gameFolders(const std::string& programDir, const std::string& installedShare) {
     std::error_code ec;
     if (std::filesystem::is_directory(programDir + "/pictures", ec))

@@ -57,9 +57,10 @@ Canvas gameOverPicture();
 Canvas splashPicture();
 
 constexpr Rgb kCursorTransparent{255, 0, 255};
-Canvas windowCursor();  // grey arrow up-left, hot spot (6, 7)
-Canvas boardCursor();   // grey arrow down, hot spot (15, 7)
-Canvas handCursor();    // white hand, hot spot (6, 0)
+// The pointers, each drawn round its hot spot in the catalogue.
+Canvas windowCursor();  // grey arrow up-left
+Canvas boardCursor();   // grey arrow down
+Canvas handCursor();    // white hand, the index finger's tip at the hot spot
 Canvas iconPicture();
 
 }  // namespace art
