@@ -21,7 +21,7 @@ struct KindPipes {
 };
 
 // Kinds 1..11, at index kind - 1.
-inline constexpr std::array<KindPipes, 11> kKinds{{
+inline constexpr std::array<KindPipes, BlockKinds> kKinds{{
     {true, false, false, true},   // 1
     {false, true, false, true},   // 2
     {false, true, true, false},   // 3

@@ -6,6 +6,7 @@
 
 #include "platform/basic.h"
 #include "platform/system.h"
+#include "shared/game_codes.h"
 #include "shared/picture_catalogue.h"
 #include "shared/sound_catalogue.h"
 
@@ -17,8 +18,8 @@ public:
     plat::System& sys;
     std::string gPath;          // program folder, ending in "/"
     plat::PictureStore pictures;  // the windows' pictures
-    plat::Integer iTwipsX = 15;
-    plat::Integer iTwipsY = 15;
+    plat::Integer iTwipsX = DesignTwipsPerPixel;
+    plat::Integer iTwipsY = DesignTwipsPerPixel;
 
     // The sound call: plays the sound's wave file with the given flags; the
     // backend finds the file where its installation keeps the wave files.
