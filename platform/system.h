@@ -115,6 +115,8 @@ public:
         Control* control = nullptr;
     };
     Hit hitTest(int x, int y) const;
+    // The visible window under the screen pixel (the last shown on top), or nullptr.
+    Form* formAt(int x, int y) const;
 
 private:
     void dispatch(const InputEvent& e);
