@@ -1,6 +1,6 @@
 // The corvane program: opens the SDL window over the whole display (or the
 // window CORVANE_WINDOW asks for), starts the game and runs its event loop.
-// Where it finds its files: platform/sdl/game_folders.h.
+// Where it finds its files: platform/game_folders.h.
 // It exits with status 1 when it cannot start: no SDL, no display to show
 // the window on, or a game that refused to start (a missing picture); with
 // status 2 when CORVANE_WINDOW asks for a window it cannot have.
@@ -13,10 +13,11 @@
 #include <memory>
 #include <string>
 
+#include "platform/game_folders.h"
 #include "platform/message_box.h"
-#include "platform/sdl/game_folders.h"
+#include "platform/sdl/player_folder.h"
 #include "platform/sdl/sdl_backend.h"
-#include "startup/main_sequence.h"
+#include "startup/startup_module.h"
 
 namespace {
 
@@ -64,7 +65,7 @@ public:
 };
 
 // The exit status: 1 when the game refused to start.
-int runGame(const plat::sdl::DisplayMode& mode, const plat::sdl::GameFolders& folders) {
+int runGame(const plat::DisplayMode& mode, const plat::GameFolders& folders) {
     using plat::sdl::SdlBackend;
     std::unique_ptr<SdlBackend> backend =
         unseenDriver() ? std::make_unique<UnseenBackend>(mode, folders.pictures, folders.waves)
@@ -95,7 +96,7 @@ int main(int, char**) {
         SDL_Quit();
         return 1;
     }
-    plat::sdl::ModeChoice mode = plat::sdl::displayModeFor(std::getenv("CORVANE_WINDOW"));
+    plat::ModeChoice mode = plat::sdl::displayModeFor(std::getenv("CORVANE_WINDOW"));
     if (!mode.refusal.empty()) {
         std::fprintf(stderr, "corvane: %s\n", mode.refusal.c_str());
         SDL_Quit();
@@ -104,7 +105,7 @@ int main(int, char**) {
     SDL_InitSubSystem(SDL_INIT_AUDIO);  // without sound the game goes on silently
     int status = 0;
     try {
-        const plat::sdl::GameFolders folders = plat::sdl::gameFolders(programFolder());
+        const plat::GameFolders folders = plat::gameFolders(programFolder(), plat::sdl::makePlayerFolder);
         if (!folders.problem.empty())
             std::fprintf(stderr, "corvane: %s: the options and the top ten of this run are not kept\n",
                          folders.problem.c_str());
