@@ -91,10 +91,16 @@ inline const char* levelBackground(int level) {
 
 // ---- The game window's pictures ----------------------------------------------
 
-// The lit pictures of the six menu buttons: START, OPTIONS, INFO, SCORES,
-// EXIT, HELP.
-inline constexpr std::array<const char*, 6> kMenuHighlights{"start0", "options0", "info0",
-                                                            "scores0", "exit0", "help0"};
+// The lit pictures of the six menu buttons, each also the name of the image
+// that shows it over the artwork.
+inline constexpr const char* StartHighlight = "start0";
+inline constexpr const char* OptionsHighlight = "options0";
+inline constexpr const char* InfoHighlight = "info0";
+inline constexpr const char* ScoresHighlight = "scores0";
+inline constexpr const char* ExitHighlight = "exit0";
+inline constexpr const char* HelpHighlight = "help0";
+inline constexpr std::array<const char*, 6> kMenuHighlights{StartHighlight,  OptionsHighlight, InfoHighlight,
+                                                            ScoresHighlight, ExitHighlight,    HelpHighlight};
 
 // A mouse pointer: its picture and its hot spot, the pixel that points.
 struct Pointer {

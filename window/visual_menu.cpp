@@ -4,6 +4,7 @@
 
 #include "options/options_interface.h"
 #include "rules/logic.h"
+#include "shared/picture_catalogue.h"
 #include "window/visual_window.h"
 
 using plat::ControlKind;
@@ -22,12 +23,12 @@ struct MenuSpot {
 };
 
 const MenuSpot kMenu[] = {  // in the order of VisualWindow::Hotspot
-    {"start", {270, 2550, 1635, 615}, "start0", {300, 2565, 1545, 600}},
-    {"optionsTouch", {255, 3435, 1965, 600}, "options0", {315, 3465, 1830, 540}},
-    {"info", {270, 4275, 1395, 645}, "info0", {270, 4245, 1515, 645}},
-    {"scores", {255, 5100, 1755, 600}, "scores0", {285, 5085, 1725, 600}},
-    {"exit", {255, 5940, 1425, 630}, "exit0", {315, 5985, 1320, 540}},
-    {"help", {7290, 5955, 1395, 645}, "help0", {7350, 6015, 1260, 570}},
+    {"start", {270, 2550, 1635, 615}, catalogue::StartHighlight, {300, 2565, 1545, 600}},
+    {"optionsTouch", {255, 3435, 1965, 600}, catalogue::OptionsHighlight, {315, 3465, 1830, 540}},
+    {"info", {270, 4275, 1395, 645}, catalogue::InfoHighlight, {270, 4245, 1515, 645}},
+    {"scores", {255, 5100, 1755, 600}, catalogue::ScoresHighlight, {285, 5085, 1725, 600}},
+    {"exit", {255, 5940, 1425, 630}, catalogue::ExitHighlight, {315, 5985, 1320, 540}},
+    {"help", {7290, 5955, 1395, 645}, catalogue::HelpHighlight, {7350, 6015, 1260, 570}},
 };
 
 }  // namespace

@@ -18,12 +18,12 @@ constexpr Rgb kPurple{0x8A, 0x22, 0xB0}, kPinkPurple{0xF0, 0x80, 0xF0};
 constexpr Rgb kRed{0xC8, 0x18, 0x18}, kLightRed{0xFF, 0x7C, 0x7C};
 
 const std::array<MenuButtonInfo, 6> kButtons = {{
-    {"START", 0, catalogue::kMenuHighlights[0], {18, 170, 109, 41}, {20, 171, 103, 40}, kBlue, kLavender},
-    {"OPTIONS", 0, catalogue::kMenuHighlights[1], {17, 229, 131, 40}, {21, 231, 122, 36}, kPurple, kPinkPurple},
-    {"INFO", 0, catalogue::kMenuHighlights[2], {18, 285, 93, 43}, {18, 283, 101, 43}, kRed, kLightRed},
-    {"SCORES", 1, catalogue::kMenuHighlights[3], {17, 340, 117, 40}, {19, 339, 115, 40}, kBlue, kLavender},
-    {"EXIT", 0, catalogue::kMenuHighlights[4], {17, 396, 95, 42}, {21, 399, 88, 36}, kRed, kLightRed},
-    {"HELP", 0, catalogue::kMenuHighlights[5], {486, 397, 93, 43}, {490, 401, 84, 38}, kPurple, kPinkPurple},
+    {"START", 0, catalogue::StartHighlight, {18, 170, 109, 41}, {20, 171, 103, 40}, kBlue, kLavender},
+    {"OPTIONS", 0, catalogue::OptionsHighlight, {17, 229, 131, 40}, {21, 231, 122, 36}, kPurple, kPinkPurple},
+    {"INFO", 0, catalogue::InfoHighlight, {18, 285, 93, 43}, {18, 283, 101, 43}, kRed, kLightRed},
+    {"SCORES", 1, catalogue::ScoresHighlight, {17, 340, 117, 40}, {19, 339, 115, 40}, kBlue, kLavender},
+    {"EXIT", 0, catalogue::ExitHighlight, {17, 396, 95, 42}, {21, 399, 88, 36}, kRed, kLightRed},
+    {"HELP", 0, catalogue::HelpHighlight, {486, 397, 93, 43}, {490, 401, 84, 38}, kPurple, kPinkPurple},
 }};
 
 constexpr int kBallInset = 2;   // from the area's left edge to the ball
