@@ -56,6 +56,8 @@ SdlVideo::SdlVideo(const DisplayMode& mode, const std::string& iconPath) : mode_
     SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
     window_ = SDL_CreateWindow("Corvane", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, w, h, flags);
     if (!window_) fail("Cannot open the window");
+    // A window the player resizes keeps the whole game window in view.
+    if (!mode.fullscreen) SDL_SetWindowMinimumSize(window_, kLeastWidth, kLeastHeight);
     setIcon(window_, iconPath);
     if (!SDL_GetWindowSurface(window_)) fail("Cannot draw into the window");
 }

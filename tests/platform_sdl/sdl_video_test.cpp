@@ -168,8 +168,12 @@ TEST_F(ResizedWindow, ShowsTheGameWindowAtTheLargestWholeMultipleCentredAndMapsC
     EXPECT_EQ(sx, 80);
     EXPECT_EQ(sy, 60);
 
-    // Smaller than the game window: as it is, from the game window's corner.
+    // Never smaller than the game window: exactly the game window, as it is.
     SDL_SetWindowSize(video.window(), 500, 400);
+    int ow = 0, oh = 0;
+    SDL_GetWindowSize(video.window(), &ow, &oh);
+    EXPECT_EQ(ow, 640);
+    EXPECT_EQ(oh, 480);
     change(5);
     video.present(sys, sys.takeDamage(), true);
     EXPECT_TRUE(showsScreen(video, 1, -80, -60));
