@@ -20,7 +20,7 @@
 #include "platform/headless/headless_backend.h"
 #include "platform/sdl/sdl_video.h"
 #include "platform/system.h"
-#include "startup/main_sequence.h"
+#include "startup/startup_module.h"
 
 namespace {
 
@@ -93,7 +93,7 @@ void composeFrame(benchmark::State& state, int w, int h, bool playing) {
 // One present of corvane in a real SDL window: the falling block moves a
 // column, the screen is composed and what changed is shown. With `whole`
 // the entire screen is sent, as after the window was uncovered.
-void presentFrame(benchmark::State& state, plat::sdl::DisplayMode mode, bool whole) {
+void presentFrame(benchmark::State& state, plat::DisplayMode mode, bool whole) {
     const int w = mode.width, h = mode.height;
     Game game(w, h);
     game.play();
@@ -119,11 +119,11 @@ int main(int argc, char** argv) {
     if (video) {
         // Windows of those sizes, and full screen on the display at hand
         // (on 1920 x 1080 a screen of 960 x 540 shown twice as large).
-        plat::sdl::DisplayMode full = plat::sdl::displayModeFor(nullptr).mode;
+        plat::DisplayMode full = plat::sdl::displayModeFor(nullptr).mode;
         for (bool whole : {false, true}) {
             std::string what = whole ? "present/whole/" : "present/move/";
-            for (plat::sdl::DisplayMode mode : {plat::sdl::DisplayMode{800, 600, false},
-                                                plat::sdl::DisplayMode{1024, 768, false}, full}) {
+            for (plat::DisplayMode mode :
+                 {plat::DisplayMode{800, 600, false}, plat::DisplayMode{1024, 768, false}, full}) {
                 std::string size = std::to_string(mode.width) + "x" + std::to_string(mode.height);
                 benchmark::RegisterBenchmark((what + (mode.fullscreen ? "fullscreen/" : "") + size).c_str(),
                                              presentFrame, mode, whole)

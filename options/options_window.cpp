@@ -4,7 +4,7 @@
 
 #include "platform/focus.h"
 #include "rules/logic.h"
-#include "window/game_window_place.h"
+#include "shared/game_window_place.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 // Loading the game window: its own looks, the board area with what lies in
 // it, the score labels and the timers, then its size and place on the screen.
-#include "window/game_window_place.h"
+#include "shared/game_window_place.h"
 #include "window/visual_window.h"
 
 using plat::Color;

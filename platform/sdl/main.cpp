@@ -1,6 +1,6 @@
 // The corvane program: opens the SDL window over the whole display (or the
 // window CORVANE_WINDOW asks for), starts the game and runs its event loop.
-// Where it finds its files: platform/sdl/game_folders.h.
+// Where it finds its files: platform/game_folders.h.
 // It exits with status 1 when it cannot start: no SDL, no display to show
 // the window on, or a game that refused to start (a missing picture); with
 // status 2 when CORVANE_WINDOW asks for a window it cannot have.
@@ -13,10 +13,11 @@
 #include <memory>
 #include <string>
 
+#include "platform/game_folders.h"
 #include "platform/message_box.h"
-#include "platform/sdl/game_folders.h"
+#include "platform/sdl/player_folder.h"
 #include "platform/sdl/sdl_backend.h"
-#include "startup/main_sequence.h"
+#include "startup/startup_module.h"
 
 namespace {
 
@@ -54,14 +55,14 @@ std::string missingDisplay() {
 // The SDL backend playing each sound from the folder of the wave files.
 class GameBackend : public plat::sdl::SdlBackend {
 public:
-    GameBackend(const plat::sdl::DisplayMode& mode, const plat::sdl::GameFolders& folders)
+    GameBackend(const plat::DisplayMode& mode, const plat::GameFolders& folders)
         : SdlBackend(mode, folders.pictures), folders_(folders) {}
     void playSound(const std::string& path, int flags) override {
         SdlBackend::playSound(folders_.waveFile(path), flags);
     }
 
 private:
-    plat::sdl::GameFolders folders_;
+    plat::GameFolders folders_;
 };
 
 // Where nobody sees the window nobody can answer a message box: its text
@@ -77,7 +78,7 @@ public:
 };
 
 // The exit status: 1 when the game refused to start.
-int runGame(const plat::sdl::DisplayMode& mode, const plat::sdl::GameFolders& folders) {
+int runGame(const plat::DisplayMode& mode, const plat::GameFolders& folders) {
     std::unique_ptr<GameBackend> backend = unseenDriver() ? std::make_unique<UnseenBackend>(mode, folders)
                                                           : std::make_unique<GameBackend>(mode, folders);
     plat::System sys(*backend, mode.width, mode.height);
@@ -106,7 +107,7 @@ int main(int, char**) {
         SDL_Quit();
         return 1;
     }
-    plat::sdl::ModeChoice mode = plat::sdl::displayModeFor(std::getenv("CORVANE_WINDOW"));
+    plat::ModeChoice mode = plat::sdl::displayModeFor(std::getenv("CORVANE_WINDOW"));
     if (!mode.refusal.empty()) {
         std::fprintf(stderr, "corvane: %s\n", mode.refusal.c_str());
         SDL_Quit();
@@ -115,7 +116,7 @@ int main(int, char**) {
     SDL_InitSubSystem(SDL_INIT_AUDIO);  // without sound the game goes on silently
     int status = 0;
     try {
-        const plat::sdl::GameFolders folders = plat::sdl::gameFolders(programFolder());
+        const plat::GameFolders folders = plat::gameFolders(programFolder(), plat::sdl::makePlayerFolder);
         if (!folders.problem.empty())
             std::fprintf(stderr, "corvane: %s: the options and the top ten of this run are not kept\n",
                          folders.problem.c_str());

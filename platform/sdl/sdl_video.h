@@ -11,7 +11,7 @@
 
 #include "../painter.h"
 #include "../system.h"
-#include "display_mode.h"
+#include "../display_mode.h"
 
 namespace plat::sdl {
 

@@ -11,7 +11,7 @@
 
 #include "platform/headless/headless_backend.h"
 #include "platform/system.h"
-#include "startup/main_sequence.h"
+#include "startup/startup_module.h"
 #include "tests/support/temp_folder.h"
 
 // Keeps every change of the whole screen's pointer.

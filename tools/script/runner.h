@@ -9,7 +9,7 @@
 #include "platform/headless/headless_backend.h"
 #include "platform/system.h"
 #include "script.h"
-#include "startup/main_sequence.h"
+#include "startup/startup_module.h"
 
 namespace script {
 

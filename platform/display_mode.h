@@ -14,7 +14,7 @@
 
 #include <string>
 
-namespace plat::sdl {
+namespace plat {
 
 struct DisplayMode {
     int width = 0, height = 0;  // the game's screen in pixels
@@ -34,4 +34,4 @@ struct ModeChoice {
 // to the display's size; any other value is refused, naming the value.
 ModeChoice chooseDisplayMode(const char* windowVariable, int displayW, int displayH);
 
-}  // namespace plat::sdl
+}  // namespace plat

@@ -2,7 +2,7 @@
 // stays in one folder; installed, the pictures and wave files come from
 // share/corvane/ and the data files go to the player's own folder, which is
 // made on the first start, or the reason it cannot be had is given.
-#include "platform/sdl/game_folders.h"
+#include "platform/game_folders.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -12,10 +12,16 @@
 #include <optional>
 #include <string>
 
+#include "platform/sdl/player_folder.h"
+
 namespace fs = std::filesystem;
-using plat::sdl::gameFolders;
 
 namespace {
+
+// The folders as the SDL program has them, its player's folder made by SDL.
+plat::GameFolders gameFolders(const std::string& programDir, const std::string& installedShare = plat::kInstalledShare) {
+    return plat::gameFolders(programDir, plat::sdl::makePlayerFolder, installedShare);
+}
 
 // Sets an environment variable (or unsets it) for one test.
 class EnvironmentVariable {

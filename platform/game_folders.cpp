@@ -1,6 +1,5 @@
 #include "game_folders.h"
 
-#include <SDL.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -8,7 +7,7 @@
 #include <cstring>
 #include <filesystem>
 
-namespace plat::sdl {
+namespace plat {
 
 #ifndef CORVANE_INSTALLED_SHARE
 #define CORVANE_INSTALLED_SHARE "../share/corvane"
@@ -30,20 +29,20 @@ bool absolute(const char* path) { return path && path[0] == '/'; }
 
 // $XDG_DATA_HOME/corvane (~/.local/share/corvane), made when missing. An
 // empty or relative XDG_DATA_HOME counts as unset, as the XDG base folder
-// rules have it; SDL would take it as it stands.
-std::string playerFolder(std::string& problem) {
+// rules have it; SDL's maker would take it as it stands.
+std::string playerFolder(const MakePlayerFolder& makePlayerFolder, std::string& problem) {
     if (!absolute(std::getenv("XDG_DATA_HOME"))) unsetenv("XDG_DATA_HOME");
     if (!std::getenv("XDG_DATA_HOME") && !absolute(std::getenv("HOME"))) {
         problem = "neither XDG_DATA_HOME nor HOME names a folder";
         return kNoFolder;
     }
-    char* made = SDL_GetPrefPath(nullptr, "corvane");
-    if (!made) {
-        problem = std::string("cannot make the player's folder (") + SDL_GetError() + ")";
+    std::string error;
+    std::string made = makePlayerFolder(error);
+    if (made.empty()) {
+        problem = "cannot make the player's folder (" + error + ")";
         return kNoFolder;
     }
     std::string dir = withoutTrailingSlash(made);
-    SDL_free(made);
     std::error_code ec;
     if (!std::filesystem::is_directory(dir, ec)) {
         problem = "\"" + dir + "\" is no folder";
@@ -61,15 +60,16 @@ std::string GameFolders::waveFile(const std::string& path) const {
     return waves + "/" + path.substr(folder.size());
 }
 
-GameFolders gameFolders(const std::string& programDir, const std::string& installedShare) {
+GameFolders gameFolders(const std::string& programDir, const MakePlayerFolder& makePlayerFolder,
+                        const std::string& installedShare) {
     std::error_code ec;
     if (std::filesystem::is_directory(programDir + "/pictures", ec))
         return {programDir, programDir + "/pictures", programDir, ""};
     GameFolders folders;
     folders.waves = withoutTrailingSlash(programDir + "/" + installedShare);
     folders.pictures = folders.waves + "/pictures";
-    folders.program = playerFolder(folders.problem);
+    folders.program = playerFolder(makePlayerFolder, folders.problem);
     return folders;
 }
 
-}  // namespace plat::sdl
+}  // namespace plat

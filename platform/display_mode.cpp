@@ -4,9 +4,9 @@
 #include <charconv>
 #include <string_view>
 
-#include "platform/system.h"
+#include "system.h"
 
-namespace plat::sdl {
+namespace plat {
 
 namespace {
 // How many times as large the game's screen is shown full screen (at least 1).
@@ -61,4 +61,4 @@ ModeChoice chooseDisplayMode(const char* windowVariable, int displayW, int displ
     return {{}, refusal};
 }
 
-}  // namespace plat::sdl
+}  // namespace plat

@@ -8,9 +8,10 @@
 // its data files; its sounds are found through waveFile.
 #pragma once
 
+#include <functional>
 #include <string>
 
-namespace plat::sdl {
+namespace plat {
 
 struct GameFolders {
     std::string program;   // the game's program folder, without a trailing "/"
@@ -27,8 +28,13 @@ struct GameFolders {
 // The installed share/corvane/, as a path from the installed program's folder.
 extern const char* const kInstalledShare;
 
+// Makes the player's folder $XDG_DATA_HOME/corvane/ when it is missing and
+// gives its path, or gives "" and says why in `error`: the backend's part.
+using MakePlayerFolder = std::function<std::string(std::string& error)>;
+
 // The folders for a program running in programDir (without a trailing "/").
 // In the installed layout the player's folder is made when it is missing.
-GameFolders gameFolders(const std::string& programDir, const std::string& installedShare = kInstalledShare);
+GameFolders gameFolders(const std::string& programDir, const MakePlayerFolder& makePlayerFolder,
+                        const std::string& installedShare = kInstalledShare);
 
-}  // namespace plat::sdl
+}  // namespace plat

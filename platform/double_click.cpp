@@ -2,7 +2,7 @@
 
 #include <cstdlib>
 
-namespace plat::sdl {
+namespace plat {
 
 namespace {
 constexpr int kReach = 2;  // pixels each way from the first click
@@ -18,4 +18,4 @@ bool DoubleClicks::isDouble(int button, int x, int y, int clicks) {
     return twice;
 }
 
-}  // namespace plat::sdl
+}  // namespace plat

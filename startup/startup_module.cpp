@@ -1,4 +1,4 @@
-#include "startup/main_sequence.h"
+#include "startup/startup_module.h"
 
 #include "platform/picture.h"
 #include "rules/logic.h"

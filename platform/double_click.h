@@ -6,13 +6,14 @@
 // afresh.
 #pragma once
 
-namespace plat::sdl {
+namespace plat {
 
 class DoubleClicks {
 public:
-    // A press of `button` at screen pixel (x, y). `clicks` is SDL's count of
-    // presses of that button in a row, which goes past 1 only within SDL's
-    // double-click time (500 ms unless SDL_MOUSE_DOUBLE_CLICK_TIME says).
+    // A press of `button` at screen pixel (x, y). `clicks` is the backend's
+    // count of presses of that button in a row, which goes past 1 only within
+    // its double-click time (SDL's: 500 ms unless SDL_MOUSE_DOUBLE_CLICK_TIME
+    // says).
     bool isDouble(int button, int x, int y, int clicks);
 
 private:
@@ -20,4 +21,4 @@ private:
     int button_ = 0, x_ = 0, y_ = 0;
 };
 
-}  // namespace plat::sdl
+}  // namespace plat
