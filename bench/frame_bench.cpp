@@ -17,6 +17,8 @@
 #include <string>
 
 #include "platform/compositor.h"
+#include "platform/media/bmp_file.h"
+#include "platform/media/media_library.h"
 #include "platform/headless/headless_backend.h"
 #include "platform/sdl/sdl_video.h"
 #include "platform/system.h"
@@ -111,6 +113,7 @@ void presentFrame(benchmark::State& state, plat::DisplayMode mode, bool whole) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    plat::useMediaLibrary();
     benchmark::Initialize(&argc, argv);
     benchmark::RegisterBenchmark("compose/menu/800x600", composeFrame, 800, 600, false)->Unit(benchmark::kMicrosecond);
     benchmark::RegisterBenchmark("compose/game/800x600", composeFrame, 800, 600, true)->Unit(benchmark::kMicrosecond);

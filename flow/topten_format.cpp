@@ -108,6 +108,15 @@ std::optional<plat::Long> topTenCheckValue(const TopTenTable& table) {
     return check;
 }
 
+int enterTopTenRow(TopTenTable& table, const TopTenRow& row) {
+    int i = 0;
+    while (i < TopTenRows && !(row.score > table[i].score)) ++i;
+    if (i == TopTenRows) return i;
+    for (int j = TopTenRows - 1; j > i; --j) table[j] = table[j - 1];
+    table[i] = row;
+    return i;
+}
+
 std::optional<TopTenTable> parseTopTen(const std::string& text) {
     ItemReader items(text);
     TopTenTable table;

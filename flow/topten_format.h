@@ -20,6 +20,12 @@ struct TopTenRow {
 
 using TopTenTable = std::array<TopTenRow, TopTenRows>;
 
+// Enters a new row by the table's rule: above the first row whose score is
+// lower, so never above a row of equal score; the rows below move down one
+// and the last drops out. The row it took, or TopTenRows when its score
+// beats none and the table is left as it was.
+int enterTopTenRow(TopTenTable& table, const TopTenRow& row);
+
 // The table a file's text holds, or nothing when the text is not a table
 // whose last item is its check value.
 std::optional<TopTenTable> parseTopTen(const std::string& text);

@@ -1,22 +1,17 @@
 // The top-ten table: entering a finished game's score, filling the table
 // panel, and typing the player's name into a new row.
+#include "flow/topten_format.h"
 #include "rules/logic.h"
 
 void logic::SaveScore() {
-    int i = 0;
-    while (i < TopTenRows && !(lScore > lTopScore[i])) ++i;
+    TopTenTable table;
+    for (int i = 0; i < TopTenRows; ++i) table[i] = TopTenRowAt(i);
+    int i = enterTopTenRow(table, {"", iGameStartLevel, iLevel, lScore});
     if (i == TopTenRows) return;
-    // The rows from i down move one row down; the last one drops out.
-    for (int j = TopTenRows - 2; j >= i; --j) {
-        sTopName[j + 1] = sTopName[j];
-        iTopStartLevel[j + 1] = iTopStartLevel[j];
-        iTopEndLevel[j + 1] = iTopEndLevel[j];
-        lTopScore[j + 1] = lTopScore[j];
+    for (int j = TopTenRows - 1; j >= i; --j) {
+        SetTopTenRow(j, table[j]);
+        bTopOwnRow[j] = j == i || bTopOwnRow[j - 1];
     }
-    sTopName[i].clear();
-    iTopStartLevel[i] = iGameStartLevel;
-    iTopEndLevel[i] = iLevel;
-    lTopScore[i] = lScore;
     iEditRow = Integer(i);
     iState = NamePending;
 }

@@ -14,7 +14,7 @@ using namespace classic;
 namespace {
 
 void centredText(Painter& p, const Rect& r, const std::string& text, const Font& font, Color c) {
-    TextMaskRef m = renderText(font, text);
+    TextMaskRef m = media().renderText(font, text);
     p.text(*m, r.x + (r.w - m->width) / 2, r.y + (r.h - m->height) / 2, c);
 }
 
@@ -61,14 +61,14 @@ void drawButton(Painter& p, const Rect& r, Color faceColor, const std::string& c
 
 void drawFrame(Painter& p, const Control& c, const Rect& r) {
     p.fill(r, c.backColor());
-    int th = lineHeight(c.font());
+    int th = media().lineHeight(c.font());
     int top = r.y + th / 2;
     Rect line{r.x, top, r.w - 1, r.h - (top - r.y) - 1};
     p.outline(line, shadow);
     p.outline({line.x + 1, line.y + 1, line.w, line.h}, highlight);
     p.outline({line.x + 1, line.y + 1, line.w - 2, line.h - 2}, shadow);
     if (c.caption().empty()) return;
-    TextMaskRef m = renderText(c.font(), c.caption());
+    TextMaskRef m = media().renderText(c.font(), c.caption());
     p.fill({r.x + 6, r.y, m->width + 4, th}, c.backColor());
     p.text(*m, r.x + 8, r.y, c.foreColor());
 }
@@ -92,7 +92,7 @@ void drawOptionButton(Painter& p, const Control& c, const Rect& r) {
                 col = c.value() && dist <= 2.0 ? dark : highlight;
             p.pixel(bx + x, by + y, col);
         }
-    TextMaskRef m = renderText(c.font(), c.caption());
+    TextMaskRef m = media().renderText(c.font(), c.caption());
     Color ink = c.enabled() ? c.foreColor() : shadow;
     Rect text{r.x + d + 5, r.y + (r.h - m->height) / 2, m->width, m->height};
     p.text(*m, text.x, text.y, ink);

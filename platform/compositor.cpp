@@ -23,7 +23,7 @@ void drawLabel(Painter& p, const Control& c, const Rect& r) {
         p.outline(r, classic::dark);
         inset = 1;
     }
-    TextMaskRef m = renderText(c.font(), c.caption());
+    TextMaskRef m = media().renderText(c.font(), c.caption());
     int x = r.x + inset;
     if (c.alignment() == Align::Center)
         x = r.x + (r.w - m->width) / 2;

@@ -1,10 +1,9 @@
 // The compositor draws the whole screen as the player sees it: black where
 // no window is, the visible windows back to front with their controls, and
 // the open message box on top. Both backends show what it draws, so a
-// headless screenshot is what the real window shows.
+// headless screenshot (platform/media/bmp_file.h) is what the real window
+// shows.
 #pragma once
-
-#include <string>
 
 #include "painter.h"
 #include "system.h"
@@ -19,8 +18,5 @@ void compose(const System& sys, Framebuffer& fb, const Rect& area);
 // Redraws the part `area` of the screen into a canvas of the screen's size
 // that holds the rest of it as composed before.
 void compose(const System& sys, const Canvas& screen, const Rect& area);
-
-// Writes the screen as a 24-bit BMP file; throws std::runtime_error on failure.
-void writeScreenshot(const Framebuffer& fb, const std::string& path);
 
 }  // namespace plat

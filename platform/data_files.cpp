@@ -1,6 +1,9 @@
 #include "platform/data_files.h"
 
+#include <dirent.h>
 #include <fcntl.h>
+#include <signal.h>
+#include <sys/file.h>
 #include <sys/random.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -8,7 +11,10 @@
 #include <cerrno>
 #include <climits>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <optional>
+#include <thread>
 
 namespace plat {
 
@@ -86,18 +92,26 @@ bool WriteAll(int fd, const std::string& content) {
     while (done < content.size()) {
         ssize_t n = gCalls.write(fd, content.data() + done, content.size() - done);
         if (n < 0 && errno == EINTR) continue;
+        if (n == 0) errno = EIO;  // a disk that takes nothing and names no reason
         if (n <= 0) return false;
         done += size_t(n);
     }
     return true;
 }
 
+// One line on standard error for a data file the game could not write.
+void SayNotWritten(const std::string& path, const std::string& why) {
+    std::fprintf(stderr, "corvane: %s was not written: %s; the file stays as it was\n", path.c_str(), why.c_str());
+}
+
 // Makes a rename in the folder last through a power loss. Nothing can be
-// mended when this fails: the new file is already in place.
+// mended when this fails: the new file is already in place, which is said.
 void FlushFolder(const std::string& path) {
     std::string folder = FolderOf(path);
     Descriptor dir(gCalls.open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY, 0));
-    if (dir.open()) gCalls.fsync(dir.fd());
+    if (dir.open() && gCalls.fsync(dir.fd()) == 0) return;
+    std::fprintf(stderr, "corvane: %s was written, but its folder could not be flushed to the disk: %s\n",
+                 path.c_str(), std::strerror(errno));
 }
 
 // Renames the file to the first free name of "<file>.bad", "<file>.bad2", ...
@@ -111,7 +125,7 @@ std::optional<std::string> KeepAside(const std::string& path) {
 }
 
 // Six letters or digits drawn at random (from a counter should the system
-// have no randomness to give): a name of its own beside the data file.
+// have no randomness to give).
 std::string RandomLetters() {
     static const char kLetters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
     static unsigned counter = 0;
@@ -123,20 +137,50 @@ std::string RandomLetters() {
     return letters;
 }
 
-// Opens a new, empty file for the new content, named "<file>.new". What a
-// write cut short left under that name is removed first, a file or an empty
-// folder; when the name still cannot be had (a folder holding something),
-// the file is "<file>.new.XXXXXX" instead, with random letters that make a
-// name nothing holds. `fresh` comes back with the name opened.
-int OpenFresh(std::string& fresh) {
-    if (::unlink(fresh.c_str()) != 0) ::rmdir(fresh.c_str());
-    int fd = gCalls.open(fresh.c_str(), O_WRONLY | O_CREAT | O_EXCL, 0666);
-    const std::string blocked = fresh;
-    for (int tries = 0; fd < 0 && errno == EEXIST && tries < 100; ++tries) {
-        fresh = blocked + "." + RandomLetters();
-        fd = gCalls.open(fresh.c_str(), O_WRONLY | O_CREAT | O_EXCL, 0666);
+// The name part of a path.
+std::string NameOf(const std::string& path) { return path.substr(FolderOf(path).size()); }
+
+// The process whose temporary file `entry` is, when it is one of "<file>.new.<process id>.<letters>".
+std::optional<pid_t> WriterOf(const std::string& entry, const std::string& prefix) {
+    if (entry.compare(0, prefix.size(), prefix) != 0) return std::nullopt;
+    const char* digits = entry.c_str() + prefix.size();
+    char* end = nullptr;
+    long pid = std::strtol(digits, &end, 10);
+    if (end == digits || *end != '.' || pid <= 0 || pid > INT_MAX) return std::nullopt;
+    return pid_t(pid);
+}
+
+// Removes what writes cut short left beside the file: "<file>.new" (a file,
+// or an empty folder), and the temporary files of processes that are no
+// longer there. A file of a live process (this one's other writers, another
+// copy of the game) is being written and stays.
+void RemoveLeftovers(const std::string& path) {
+    const std::string stale = path + ".new";
+    if (::unlink(stale.c_str()) != 0) ::rmdir(stale.c_str());
+    const std::string folder = FolderOf(path);
+    DIR* dir = ::opendir(folder.empty() ? "." : folder.c_str());
+    if (!dir) return;
+    const std::string prefix = NameOf(path) + ".new.";
+    while (const dirent* entry = ::readdir(dir)) {
+        std::optional<pid_t> writer = WriterOf(entry->d_name, prefix);
+        if (writer && *writer != ::getpid() && ::kill(*writer, 0) != 0 && errno == ESRCH)
+            ::unlinkat(::dirfd(dir), entry->d_name, 0);
     }
-    return fd;
+    ::closedir(dir);
+}
+
+// Opens a new, empty file of this writer's own for the new content, named
+// "<file>.new.<process id>.<six letters>", after removing the leftovers of
+// earlier writes. `fresh` comes back with the name opened.
+int OpenFresh(const std::string& path, std::string& fresh) {
+    RemoveLeftovers(path);
+    const std::string own = path + ".new." + std::to_string(::getpid()) + ".";
+    for (int tries = 0; tries < 100; ++tries) {
+        fresh = own + RandomLetters();
+        int fd = gCalls.open(fresh.c_str(), O_WRONLY | O_CREAT | O_EXCL, 0666);
+        if (fd >= 0 || errno != EEXIST) return fd;
+    }
+    return -1;
 }
 
 }  // namespace
@@ -167,14 +211,23 @@ DataFile readDataFile(const std::string& path, size_t limit) {
 
 bool writeDataFile(const std::string& name, const std::string& content) {
     std::optional<std::string> place = FollowLinks(name);
-    if (!place) return false;
+    if (!place) {
+        SayNotWritten(name, "it is a link to something that is no plain file");
+        return false;
+    }
     const std::string& path = *place;
-    std::string fresh = path + ".new";
-    Descriptor out(OpenFresh(fresh));
-    if (!out.open()) return false;
-    bool whole = WriteAll(out.fd(), content) && gCalls.fsync(out.fd()) == 0 && out.close() == 0;
-    if (!whole || gCalls.rename(fresh.c_str(), path.c_str(), false) != 0) {
+    std::string fresh;
+    Descriptor out(OpenFresh(path, fresh));
+    if (!out.open()) {
+        SayNotWritten(name, std::strerror(errno));
+        return false;
+    }
+    bool whole = WriteAll(out.fd(), content) && gCalls.fsync(out.fd()) == 0 && out.close() == 0 &&
+                 gCalls.rename(fresh.c_str(), path.c_str(), false) == 0;
+    if (!whole) {
+        int why = errno;
         ::unlink(fresh.c_str());
+        SayNotWritten(name, std::strerror(why));
         return false;
     }
     FlushFolder(path);
@@ -183,12 +236,49 @@ bool writeDataFile(const std::string& name, const std::string& content) {
 
 bool replaceKeepingOld(const std::string& name, const std::string& content) {
     std::optional<std::string> place = FollowLinks(name);
-    if (!place) return false;
+    if (!place) {
+        SayNotWritten(name, "it is a link to something that is no plain file");
+        return false;
+    }
     std::optional<std::string> kept = KeepAside(*place);
-    if (!kept) return false;
+    if (!kept) {
+        SayNotWritten(name, std::string("it could not be kept aside first: ") + std::strerror(errno));
+        return false;
+    }
     if (writeDataFile(*place, content)) return true;
-    gCalls.rename(kept->c_str(), place->c_str(), true);  // back in its place
+    if (gCalls.rename(kept->c_str(), place->c_str(), true) != 0)  // back in its place
+        std::fprintf(stderr, "corvane: %s could not be put back in its place: %s; it is kept as %s\n",
+                     place->c_str(), std::strerror(errno), kept->c_str());
     return false;
+}
+
+DataFileLock::DataFileLock(const std::string& path, std::chrono::milliseconds patience) {
+    const std::string lockFile = path + ".lock";
+    // Read-only is enough for flock, and opens a lock file made by another user.
+    fd_ = gCalls.open(lockFile.c_str(), O_RDONLY | O_CREAT, 0666);
+    if (fd_ < 0) return;
+    const auto deadline = std::chrono::steady_clock::now() + patience;
+    int why = 0;
+    for (;;) {
+        if (::flock(fd_, LOCK_EX | LOCK_NB) == 0) {
+            held_ = true;
+            return;
+        }
+        why = errno;
+        if (why == EINTR) continue;
+        if (why != EWOULDBLOCK || std::chrono::steady_clock::now() >= deadline) break;
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    if (why == EWOULDBLOCK)
+        std::fprintf(stderr, "corvane: %s stayed locked by another copy of the game for %g s; %s is written without "
+                     "waiting for it\n", lockFile.c_str(), std::chrono::duration<double>(patience).count(), path.c_str());
+    else
+        std::fprintf(stderr, "corvane: %s cannot be locked: %s; %s is written without waiting for other copies\n",
+                     lockFile.c_str(), std::strerror(why), path.c_str());
+}
+
+DataFileLock::~DataFileLock() {
+    if (fd_ >= 0) ::close(fd_);  // gives up the lock
 }
 
 }  // namespace plat

@@ -4,7 +4,7 @@
 #include <cmath>
 
 #include "classic_controls.h"
-#include "fonts.h"
+#include "media.h"
 #include "text_wrap.h"
 
 namespace plat {
@@ -47,10 +47,10 @@ MessageBoxLayout layOutMessageBox(const MessageBox& box, int screenW, int screen
     int iconW = box.critical() ? kIcon + kMargin : 0;
     int widestClient = screenW - 2 * kScreenMargin - 2 * kEdge;
     l.lines = wrapText(kTextFont, box.prompt, widestClient - iconW - 2 * kMargin);
-    int promptW = 0, promptH = lineHeight(kTextFont) * int(l.lines.size());
-    for (const std::string& line : l.lines) promptW = std::max(promptW, textWidth(kTextFont, line));
+    int promptW = 0, promptH = media().lineHeight(kTextFont) * int(l.lines.size());
+    for (const std::string& line : l.lines) promptW = std::max(promptW, media().textWidth(kTextFont, line));
     int clientW = std::max({iconW + promptW + 2 * kMargin, rowW + 2 * kMargin,
-                            std::min(textWidth(kTitleFont, box.title) + 40, widestClient)});
+                            std::min(media().textWidth(kTitleFont, box.title) + 40, widestClient)});
     int bodyH = std::max(box.critical() ? kIcon : 0, promptH);
     int clientH = kMargin + bodyH + kMargin + kButtonH + kMargin;
 
@@ -73,13 +73,13 @@ void drawMessageBox(Painter& p, const MessageBox& box, const MessageBoxLayout& l
     p.fill(l.titleBar, kTitleBlue);
     {
         Painter::Scope s(p, l.titleBar);
-        TextMaskRef t = renderText(kTitleFont, box.title);
+        TextMaskRef t = media().renderText(kTitleFont, box.title);
         p.text(*t, l.titleBar.x + 3, l.titleBar.y + (kTitleH - t->height) / 2, {255, 255, 255});
     }
     if (box.critical()) stopIcon(p, l.icon);
+    const int lineH = media().lineHeight(kTextFont);
     for (size_t i = 0; i < l.lines.size(); ++i)
-        p.text(*renderText(kTextFont, l.lines[i]), l.prompt.x, l.prompt.y + int(i) * lineHeight(kTextFont),
-               classic::dark);
+        p.text(*media().renderText(kTextFont, l.lines[i]), l.prompt.x, l.prompt.y + int(i) * lineH, classic::dark);
     for (size_t i = 0; i < l.buttons.size(); ++i) {
         bool focused = int(i) == box.focus;
         const Rect& r = l.buttons[i];

@@ -8,7 +8,7 @@
 
 #include "basic.h"
 #include "control.h"
-#include "fonts.h"
+#include "media.h"
 #include "picture.h"
 
 namespace plat {

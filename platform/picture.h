@@ -49,12 +49,8 @@ private:
     std::string path_;
 };
 
-// Reads an 8-, 24- or 32-bit BMP file (also RLE8); an 8-bit one stays
-// indexed. Magenta (#FF00FF) becomes transparent when keyMagenta is set.
-// Throws PictureMissing on failure.
-PictureRef loadBmp(const std::string& path, const std::string& name, bool keyMagenta = false);
-
-// The program's pictures, loaded from one folder by name ("<name>.bmp").
+// The program's pictures, loaded from one folder by name ("<name>.bmp")
+// through the registered media (media.h).
 class PictureStore {
 public:
     explicit PictureStore(std::string folder) : folder_(std::move(folder)) {}

@@ -1,6 +1,6 @@
 #include "text_wrap.h"
 
-#include "fonts.h"
+#include "media.h"
 
 namespace plat {
 
@@ -11,7 +11,7 @@ size_t fittingPrefix(const Font& font, const std::string& word, int maxWidth) {
     size_t fits = 1, tooMany = word.size();  // the answer lies in [fits, tooMany)
     while (tooMany - fits > 1) {
         size_t mid = (fits + tooMany) / 2;
-        (textWidth(font, word.substr(0, mid)) <= maxWidth ? fits : tooMany) = mid;
+        (media().textWidth(font, word.substr(0, mid)) <= maxWidth ? fits : tooMany) = mid;
     }
     return fits;
 }
@@ -25,12 +25,12 @@ void wrapParagraph(const Font& font, const std::string& text, int maxWidth, std:
         size_t blank = text.find(' ', at);
         std::string word = text.substr(at, blank == std::string::npos ? std::string::npos : blank - at);
         at = blank == std::string::npos ? text.size() + 1 : blank + 1;
-        if (started && textWidth(font, line + ' ' + word) <= maxWidth) {
+        if (started && media().textWidth(font, line + ' ' + word) <= maxWidth) {
             line += ' ' + word;
             continue;
         }
         if (started) lines.push_back(line);
-        while (word.size() > 1 && textWidth(font, word) > maxWidth) {
+        while (word.size() > 1 && media().textWidth(font, word) > maxWidth) {
             size_t n = fittingPrefix(font, word, maxWidth);
             lines.push_back(word.substr(0, n));
             word.erase(0, n);

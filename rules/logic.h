@@ -9,11 +9,14 @@
 
 #include "options/options_interface.h"
 #include "platform/basic.h"
+#include "platform/data_files.h"
 #include "shared/game_codes.h"
 #include "shared/program.h"
 #include "shared/window_factory.h"
 #include "startup/black_interface.h"
 #include "window/visual_interface.h"
+
+struct TopTenRow;  // flow/topten_format.h
 
 class logic {
 public:
@@ -115,9 +118,11 @@ private:
     void MoveNameCursor();
     void ShowTopTenRow(int i);
     void SetDefaultTopTen();
+    TopTenRow TopTenRowAt(int i) const;
+    void SetTopTenRow(int i, const TopTenRow& row);
     bool WriteTopTen();
     void ReadTopTen();
-    void RejectTopTen(bool keepOld);
+    void RejectTopTen(const plat::DataFile& file);
 
     // ---- options/ ----
     void ReadOptions();
@@ -148,6 +153,11 @@ private:
     Integer iTopStartLevel[TopTenRows + 1] = {};
     Integer iTopEndLevel[TopTenRows + 1] = {};
     Long lTopScore[TopTenRows + 1] = {};
+    // The rows this run's games entered, moving with them; another copy of
+    // the game that wrote "HI.SCO" meanwhile keeps its rows, and these join them.
+    bool bTopOwnRow[TopTenRows + 1] = {};
+    // "HI.SCO" as this run left it at start-up: read, or the marker written.
+    plat::DataFile oTopTenSeen;
     Integer iEditRow = 0;
     bool bFalling = true;
     Integer iPaused = PauseOff;

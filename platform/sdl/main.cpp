@@ -3,7 +3,8 @@
 // Where it finds its files: platform/game_folders.h.
 // It exits with status 1 when it cannot start: no SDL, no display to show
 // the window on, or a game that refused to start (a missing picture); with
-// status 2 when CORVANE_WINDOW asks for a window it cannot have.
+// status 2 when CORVANE_WINDOW asks for a window it cannot have. Its
+// command line (--help, --version) is answered first: platform/sdl/command_line.h.
 #define SDL_MAIN_HANDLED
 #include <SDL.h>
 
@@ -11,10 +12,13 @@
 #include <cstdlib>
 #include <exception>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "platform/game_folders.h"
+#include "platform/media/media_library.h"
 #include "platform/message_box.h"
+#include "platform/sdl/command_line.h"
 #include "platform/sdl/player_folder.h"
 #include "platform/sdl/sdl_backend.h"
 #include "startup/startup_module.h"
@@ -96,7 +100,9 @@ int runGame(const plat::DisplayMode& mode, const plat::GameFolders& folders) {
 
 }  // namespace
 
-int main(int, char**) {
+int main(int argc, char** argv) {
+    if (std::optional<int> answered = plat::sdl::answerCommandLine(argc, argv)) return *answered;
+    plat::useMediaLibrary();
     SDL_SetMainReady();
     if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_TIMER) != 0) {
         std::fprintf(stderr, "corvane: cannot start SDL: %s\n", SDL_GetError());

@@ -160,6 +160,7 @@ void SdlBackend::present(System& sys) {
         area = sys.takeDamage();
     }
     video_.present(sys, area, exposed_);
+    if (exposed_) pointerChanged(sys);  // a window of a new size may show the pointer at a new scale
     lastPresent_ = t;
     exposed_ = false;
 }

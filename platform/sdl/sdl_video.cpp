@@ -20,6 +20,26 @@ void setIcon(SDL_Window* window, const std::string& path) {
     SDL_FreeSurface(icon);
 }
 
+// One side of the window: where the screen begins in it, shown `scale` times
+// as large with the game window (`game` pixels from `at` on the screen)
+// centred, or, where the window is too small for the game window, from the
+// window's edge. A screen that fits stays whole in the window, half a pixel
+// off the middle rather than a row cut off.
+int screenStart(int window, int screen, int game, int at, int scale) {
+    if (window < game * scale) return -at * scale;
+    int start = (window - game * scale) / 2 - at * scale;
+    return screen * scale <= window ? std::clamp(start, 0, window - screen * scale) : start;
+}
+
+// The screen pixels whose squares lie wholly in the window: one cut by the
+// window's edge is left black rather than shown in part.
+Rect wholeInWindow(const SDL_Rect& dst, int scale, int windowW, int windowH, int screenW, int screenH) {
+    auto first = [&](int start) { return std::max(0, (scale - 1 - start) / scale); };
+    auto end = [&](int start, int window, int screen) { return std::min(screen, (window - start) / scale); };
+    int x0 = first(dst.x), y0 = first(dst.y);
+    return {x0, y0, end(dst.x, windowW, screenW) - x0, end(dst.y, windowH, screenH) - y0};
+}
+
 }  // namespace
 
 SdlVideo::SdlVideo(const DisplayMode& mode, const std::string& iconPath) : mode_(mode) {
@@ -47,23 +67,21 @@ SdlVideo::~SdlVideo() {
 SDL_Rect SdlVideo::destination() const {
     int ow = 0, oh = 0;
     SDL_GetWindowSize(window_, &ow, &oh);
-    int scale = std::min(ow / mode_.width, oh / mode_.height);
-    int w, h;
-    if (scale >= 1) {
-        w = mode_.width * scale;
-        h = mode_.height * scale;
-    } else {  // a window smaller than the screen: shrink to fit
-        double f = std::min(double(ow) / mode_.width, double(oh) / mode_.height);
-        w = std::max(1, int(mode_.width * f));
-        h = std::max(1, int(mode_.height * f));
-    }
-    return {(ow - w) / 2, (oh - h) / 2, w, h};
+    // The game window, 640 x 480 (the screen where that is smaller), stands
+    // centred on the screen, on the pixel half a pixel to spare rounds up to.
+    int gw = std::min(mode_.width, kLeastWidth), gh = std::min(mode_.height, kLeastHeight);
+    int scale = std::max(1, std::min(ow / gw, oh / gh));
+    int gx = (mode_.width - gw + 1) / 2, gy = (mode_.height - gh + 1) / 2;
+    return {screenStart(ow, mode_.width, gw, gx, scale), screenStart(oh, mode_.height, gh, gy, scale),
+            mode_.width * scale, mode_.height * scale};
 }
 
 void SdlVideo::present(const System& sys, const Rect& changed, bool whole) {
     SDL_Surface* window = SDL_GetWindowSurface(window_);  // a new one after a resize
     if (!window) return;
-    whole = whole || !shown_;
+    // A window of a new size is drawn whole, also before SDL tells of it.
+    whole = whole || !shown_ || window->w != shownW_ || window->h != shownH_;
+    shownW_ = window->w, shownH_ = window->h;
     SDL_Rect dst = destination();
     if (showsAsItIs(window, dst)) {
         composeInto(window, dst, sys, changed, whole || window != composedInto_);
@@ -74,12 +92,13 @@ void SdlVideo::present(const System& sys, const Rect& changed, bool whole) {
     copy(window, dst, changed, whole);
 }
 
-// At its own size, in the surface's own pixels: the framebuffer would only
-// be a second copy of the screen.
+// At its own size and whole in the window, in the surface's own pixels: the
+// framebuffer would only be a second copy of the screen.
 bool SdlVideo::showsAsItIs(const SDL_Surface* window, const SDL_Rect& dst) const {
     Uint32 f = window->format->format;
-    return dst.w == mode_.width && dst.h == mode_.height && dst.x >= 0 && dst.y >= 0 &&
-           (f == SDL_PIXELFORMAT_RGB888 || f == SDL_PIXELFORMAT_ARGB8888) && !SDL_MUSTLOCK(window);
+    return dst.w == mode_.width && dst.h == mode_.height && dst.x >= 0 && dst.y >= 0 && dst.x + dst.w <= window->w &&
+           dst.y + dst.h <= window->h && (f == SDL_PIXELFORMAT_RGB888 || f == SDL_PIXELFORMAT_ARGB8888) &&
+           !SDL_MUSTLOCK(window);
 }
 
 void SdlVideo::composeInto(SDL_Surface* window, const SDL_Rect& dst, const System& sys, const Rect& changed,
@@ -97,24 +116,29 @@ void SdlVideo::composeInto(SDL_Surface* window, const SDL_Rect& dst, const Syste
     shown_ = true;
 }
 
+// Scaled by whole multiples with sharp pixels; only screen pixels wholly in
+// the window, so SDL never cuts one (which would scale the rest by a fraction).
 void SdlVideo::copy(SDL_Surface* window, const SDL_Rect& dst, const Rect& changed, bool whole) {
     const Framebuffer& fb = fb_;
     if (fb.w != mode_.width || fb.h != mode_.height) return;
-    bool wholeMultiple = dst.w % fb.w == 0 && dst.h % fb.h == 0;
-    SDL_Rect part = whole || !wholeMultiple ? SDL_Rect{0, 0, fb.w, fb.h}
-                                            : SDL_Rect{changed.x, changed.y, changed.w, changed.h};
-    if (part.w <= 0 || part.h <= 0) return;
-    SDL_Surface* screen = SDL_CreateRGBSurfaceWithFormatFrom(const_cast<uint32_t*>(fb.px.data()), fb.w, fb.h, 32,
-                                                             fb.w * 4, SDL_PIXELFORMAT_RGB888);
-    if (!screen) return;
-    int sx = dst.w / fb.w, sy = dst.h / fb.h;
-    SDL_Rect to = wholeMultiple ? SDL_Rect{dst.x + part.x * sx, dst.y + part.y * sy, part.w * sx, part.h * sy} : dst;
+    int scale = dst.w / fb.w;
+    Rect seen = wholeInWindow(dst, scale, window->w, window->h, fb.w, fb.h);
+    Rect part = whole ? seen : intersect(changed, seen);
     if (whole) SDL_FillRect(window, nullptr, SDL_MapRGB(window->format, 0, 0, 0));
-    if (sx == 1 && sy == 1)
-        SDL_BlitSurface(screen, &part, window, &to);
-    else
-        SDL_BlitScaled(screen, &part, window, &to);
-    SDL_FreeSurface(screen);
+    SDL_Rect to{dst.x + part.x * scale, dst.y + part.y * scale, part.w * scale, part.h * scale};
+    if (!nothing(part)) {
+        SDL_Surface* screen = SDL_CreateRGBSurfaceWithFormatFrom(const_cast<uint32_t*>(fb.px.data()), fb.w, fb.h, 32,
+                                                                 fb.w * 4, SDL_PIXELFORMAT_RGB888);
+        if (!screen) return;
+        SDL_Rect from{part.x, part.y, part.w, part.h};
+        if (scale == 1)
+            SDL_BlitSurface(screen, &from, window, &to);
+        else
+            SDL_BlitScaled(screen, &from, window, &to);
+        SDL_FreeSurface(screen);
+    } else if (!whole) {
+        return;
+    }
     SDL_Rect sent = whole ? SDL_Rect{0, 0, window->w, window->h} : to;
     SDL_UpdateWindowSurfaceRects(window_, &sent, 1);
     shown_ = true;
@@ -122,8 +146,9 @@ void SdlVideo::copy(SDL_Surface* window, const SDL_Rect& dst, const Rect& change
 
 void SdlVideo::toScreen(int wx, int wy, int& sx, int& sy) const {
     SDL_Rect dst = destination();
-    sx = std::clamp(int((long long)(wx - dst.x) * mode_.width / dst.w), 0, mode_.width - 1);
-    sy = std::clamp(int((long long)(wy - dst.y) * mode_.height / dst.h), 0, mode_.height - 1);
+    int scale = dst.w / mode_.width;
+    sx = std::clamp((wx - dst.x) / scale, 0, mode_.width - 1);
+    sy = std::clamp((wy - dst.y) / scale, 0, mode_.height - 1);
 }
 
 ModeChoice displayModeFor(const char* windowVariable) {
@@ -132,7 +157,7 @@ ModeChoice displayModeFor(const char* windowVariable) {
     return chooseDisplayMode(windowVariable, desktop.w, desktop.h);
 }
 
-int SdlVideo::scale() const { return std::max(1, destination().w / mode_.width); }
+int SdlVideo::scale() const { return destination().w / mode_.width; }
 
 bool startVideo() { return SDL_Init(SDL_INIT_VIDEO) == 0; }
 void stopVideo() { SDL_Quit(); }

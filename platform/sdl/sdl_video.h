@@ -1,8 +1,12 @@
-// The one SDL window: the screen centred on black in the window's own
-// surface. Shown at its own size it is composed straight into the surface;
-// scaled (by whole multiples where it fits) it is composed into a
-// framebuffer that is copied. Only the part of the screen that changed is
-// composed, copied and sent to the display.
+// The one SDL window: the screen on black in the window's own surface, the
+// game window centred in it at the largest whole multiple of its size that
+// the window holds, full screen or in a window of any size the player makes
+// it (at its own size where the window is smaller, seen from its upper left
+// corner). What of the screen lies beyond the window is not shown. Shown at
+// its own size and whole it is composed straight into the surface; else it
+// is composed into a framebuffer that is copied, scaled with sharp pixels.
+// Only the part of the screen that changed is composed, copied and sent to
+// the display.
 #pragma once
 
 #include <SDL.h>
@@ -29,7 +33,7 @@ public:
     void present(const System& sys, const Rect& changed, bool whole);
     // A window pixel in screen pixels (outside the screen it is clamped).
     void toScreen(int wx, int wy, int& sx, int& sy) const;
-    // How many times as large the screen is shown (1 also when shrunk).
+    // How many times as large the screen is shown.
     int scale() const;
     SDL_Window* window() const { return window_; }
 
@@ -42,6 +46,7 @@ private:
     DisplayMode mode_;
     SDL_Window* window_ = nullptr;
     bool shown_ = false;
+    int shownW_ = 0, shownH_ = 0;  // the window's size when last shown
     // The surface that holds the screen composed into it, null when the
     // screen was last shown through the framebuffer.
     const SDL_Surface* composedInto_ = nullptr;

@@ -5,7 +5,7 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/picture.h"
+#include "platform/media/bmp_file.h"
 
 #include <cstdint>
 #include <filesystem>

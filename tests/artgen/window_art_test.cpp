@@ -270,6 +270,27 @@ TEST(Icon, NavyWithAWhitePipeAndARedBeam) {
     EXPECT_GT(cross.r, cross.b + 40) << "the beam crosses in front of the pipe";
 }
 
+TEST(Icon, PaintedAt48ItKeepsItsPartsInTheirPlacesHalfAgainAsLarge) {
+    const Canvas icon = iconPicture(48);
+    ASSERT_EQ(icon.width(), 48);
+    ASSERT_EQ(icon.height(), 48);
+    auto grey = [](Rgb c) { return c.r == c.g && c.g == c.b && c.r > 100; };
+    auto red = [](Rgb c) { return c.r > 150 && c.b < 200 && c.r > c.b + 40; };
+    const Found pipe = find(icon, Rect{0, 0, 48, 48}, grey), beam = find(icon, Rect{0, 0, 48, 48}, red);
+    // 8 of 32 columns and 28 rows wide in the window icon: 12 and 42 here, centred.
+    EXPECT_EQ(std::make_pair(pipe.minX, pipe.maxX), std::make_pair(18, 29));
+    EXPECT_EQ(std::make_pair(pipe.minY, pipe.maxY), std::make_pair(3, 44));
+    EXPECT_EQ(std::make_pair(beam.minY, beam.maxY), std::make_pair(18, 29));
+    EXPECT_EQ(std::make_pair(beam.minX, beam.maxX), std::make_pair(3, 44));
+    const Rgb frame = iconPicture().get(0, 0);
+    for (int i = 0; i < 48; ++i) {
+        SCOPED_TRACE(i);
+        EXPECT_EQ(icon.get(i, 0), frame);
+        EXPECT_EQ(icon.get(47, i), frame);
+        EXPECT_NE(icon.get(1, std::clamp(i, 1, 46)), frame) << "a frame one pixel wide, as in the window icon";
+    }
+}
+
 TEST(WindowArtFiles, WrittenAsUncompressedEightBitBmpsTheSameEachTime) {
     const fs::path a = fs::temp_directory_path() / ("corvane_window_a" + std::to_string(::getpid()));
     const fs::path b = fs::temp_directory_path() / ("corvane_window_b" + std::to_string(::getpid()));

@@ -3,10 +3,16 @@
 // links, and never from a stale "<file>.new".
 #include <gtest/gtest.h>
 
+#include <signal.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <algorithm>
+#include <climits>
 #include <filesystem>
+#include <fstream>
 #include <map>
 #include <string>
 #include <vector>
@@ -35,8 +41,11 @@ std::map<int, std::string> gNames;
 std::string gFolder;
 plat::FileCalls gReal;
 
+// A writer's own temporary file, "HI.SCO.new.<process id>.<letters>", as "HI.SCO.new.*".
 std::string NameOf(const std::string& path) {
     std::string name = path.substr(gFolder.size());
+    size_t own = name.find(".new.");
+    if (own != std::string::npos) name = name.substr(0, own) + ".new.*";
     return name.empty() ? "the folder" : name;
 }
 
@@ -64,6 +73,13 @@ void Record(support::FileCallsSwap& swap, const std::string& folder) {
     };
 }
 
+// The temporary files "<file>.new.<process id>.<letters>" in a folder.
+int Temporaries(const std::string& folder) {
+    int n = 0;
+    for (const auto& entry : fs::directory_iterator(folder)) n += entry.path().filename().string().find(".new.") != std::string::npos;
+    return n;
+}
+
 struct FileWrites : ::testing::Test {
     void SetUp() override {
         h.writeFile("HI.SCO", kMarker);
@@ -76,13 +92,16 @@ TEST_F(FileWrites, TheNewFileReachesTheDiskBeforeItTakesTheOldOnesPlaceAndTheFol
     support::FileCallsSwap swap;
     Record(swap, h.folder());
     ASSERT_TRUE(h.exitGame());
-    EXPECT_EQ(gCalls, (std::vector<std::string>{"open HI.SCO.new", "write HI.SCO.new", "fsync HI.SCO.new",
-                                                "rename HI.SCO.new HI.SCO", "open the folder", "fsync the folder"}));
+    // Under the lock, the file is read again: another copy of the game may have written it.
+    EXPECT_EQ(gCalls, (std::vector<std::string>{"open HI.SCO.lock", "open HI.SCO", "open HI.SCO.new.*",
+                                                "write HI.SCO.new.*", "fsync HI.SCO.new.*", "rename HI.SCO.new.* HI.SCO",
+                                                "open the folder", "fsync the folder"}));
     EXPECT_EQ(h.readFile("HI.SCO"), DefaultTable());
 }
 
-// A full disk cuts the write short; a flush meets an I/O error.
-TEST_F(FileWrites, AWriteOrAFlushThatFailsLeavesTheOldFileWhole) {
+// A full disk cuts the write short; a flush meets an I/O error. Each says so
+// once on standard error, with the file and the reason.
+TEST_F(FileWrites, AWriteOrAFlushThatFailsLeavesTheOldFileWholeAndSaysSo) {
     support::FileCallsSwap swap;
     gReal = swap.real();
     static bool full = false;
@@ -94,9 +113,12 @@ TEST_F(FileWrites, AWriteOrAFlushThatFailsLeavesTheOldFileWhole) {
         full = true;
         return gReal.write(fd, data, size / 2);
     };
+    testing::internal::CaptureStderr();
     ASSERT_TRUE(h.exitGame());
+    EXPECT_EQ(testing::internal::GetCapturedStderr(),
+              "corvane: " + h.path("HI.SCO") + " was not written: No space left on device; the file stays as it was\n");
     EXPECT_EQ(h.readFile("HI.SCO"), kMarker);
-    EXPECT_FALSE(h.fileExists("HI.SCO.new"));
+    EXPECT_EQ(Temporaries(h.folder()), 0);
 
     fakes::GameHarness other;
     logic& game = other.createAndShow();
@@ -106,10 +128,68 @@ TEST_F(FileWrites, AWriteOrAFlushThatFailsLeavesTheOldFileWhole) {
         return -1;
     };
     game.SetStartLevel(5);
+    testing::internal::CaptureStderr();
     game.ReturnPressedInOptions();
+    EXPECT_EQ(testing::internal::GetCapturedStderr(),
+              "corvane: " + other.path("OPT.TXT") + " was not written: Input/output error; the file stays as it was\n");
     EXPECT_FALSE(other.fileExists("OPT.TXT"));
-    EXPECT_FALSE(other.fileExists("OPT.TXT.new"));
+    EXPECT_EQ(Temporaries(other.folder()), 0);
     EXPECT_EQ(game.StartLevel(), 5);
+}
+
+// The real system refusing: a file size limit (a full disk as the write sees
+// it, root or not), and a folder so deep that the temporary file's name is
+// longer than any path may be, though the file's own name is not.
+TEST(FileWrite, ADiskThatTakesNoMoreOrANameTooLongIsSaidAndTheOldFileStays) {
+    fakes::GameHarness limited, deep;
+    std::string folder = deep.folder();
+    const size_t longest = PATH_MAX - 1 - std::string("HI.SCO.lock").size();  // the lock file still fits
+    while (folder.size() < longest) folder += std::string(std::min<size_t>(200, longest - folder.size()), 'd') + "/";
+    folder.resize(longest - 1);
+    folder += "/";
+    fs::create_directories(folder);
+    deep.program->gPath = folder;
+    std::string table = DefaultTable();
+    table.replace(0, 5, "\"Abc\"");
+    table.replace(table.size() - 6, 4, "1821");  // 1835 - 'O' + 'A'
+    for (fakes::GameHarness* game : {&limited, &deep}) {
+        std::ofstream(game->program->gPath + "HI.SCO", std::ios::binary) << table;
+        game->createAndShow();
+        ASSERT_EQ(LogicProbe::topName(*game->game, 0), "Abc");
+    }
+
+    struct rlimit was;
+    getrlimit(RLIMIT_FSIZE, &was);
+    struct rlimit small = was;
+    small.rlim_cur = 40;
+    auto ignored = signal(SIGXFSZ, SIG_IGN);
+    // Standard error goes to a pipe meanwhile: a captured file would meet the limit too.
+    int saidPipe[2];
+    ASSERT_EQ(pipe(saidPipe), 0);
+    int stderrWas = dup(2);
+    dup2(saidPipe[1], 2);
+    setrlimit(RLIMIT_FSIZE, &small);
+    bool ended = limited.exitGame();
+    setrlimit(RLIMIT_FSIZE, &was);
+    dup2(stderrWas, 2);
+    close(stderrWas);
+    close(saidPipe[1]);
+    std::string said;
+    char buffer[512];
+    for (ssize_t n; (n = read(saidPipe[0], buffer, sizeof buffer)) > 0;) said.append(buffer, size_t(n));
+    close(saidPipe[0]);
+    signal(SIGXFSZ, ignored);
+    EXPECT_TRUE(ended);
+    EXPECT_EQ(said, "corvane: " + limited.path("HI.SCO") + " was not written: File too large; the file stays as it was\n");
+    EXPECT_EQ(limited.readFile("HI.SCO"), table);
+    EXPECT_EQ(Temporaries(limited.folder()), 0);
+
+    testing::internal::CaptureStderr();
+    EXPECT_TRUE(deep.exitGame());
+    said = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(said, "corvane: " + folder + "HI.SCO was not written: File name too long; the file stays as it was\n");
+    std::ifstream in(folder + "HI.SCO", std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), table);
 }
 
 TEST(FileWrite, ASymbolicLinkStaysALinkAndItsTargetIsReplaced) {
@@ -211,15 +291,28 @@ TEST(FileWrite, AFolderNamedLikeTheNewFileDoesNotStopTheWrite) {
     EXPECT_EQ(blocked.readFile("HI.SCO.new/keep"), "mine");
     size_t names = 0;
     for ([[maybe_unused]] const auto& entry : fs::directory_iterator(blocked.folder())) ++names;
-    EXPECT_EQ(names, 3u);  // HI.SCO, HI.SCO.new, OPT.TXT: no temporary file left
+    EXPECT_EQ(names, 4u);  // HI.SCO, HI.SCO.lock, HI.SCO.new, OPT.TXT: no temporary file left
 }
 
-// A write killed half-way leaves "<file>.new" behind.
+// A write killed half-way leaves its temporary file behind: "<file>.new"
+// from an earlier version of the game, "<file>.new.<process id>.<letters>"
+// now. A leftover of a process that is gone is removed by the next write; a
+// file of a process that is still there is being written, and stays.
 TEST(FileWrite, AStaleNewFileIsNeverReadAndTheNextWriteReplacesIt) {
+    pid_t gone = fork();
+    if (gone == 0) _exit(0);
+    ASSERT_GT(gone, 0);
+    waitpid(gone, nullptr, 0);
+    const std::string ofGone = ".new." + std::to_string(gone) + ".Xy12ab";
+    const std::string ofLive = ".new." + std::to_string(getppid()) + ".Xy12ab";
     fakes::GameHarness stale;
     stale.writeFile("HI.SCO", kMarker);
     stale.writeFile("HI.SCO.new", "\"Abc\",1,1,5000\r\n" + std::string(200, 'x'));
     stale.writeFile("OPT.TXT.new", " 0 \r\n 9 \r\n 1 \r\n 1 \r\n");
+    for (std::string file : {"HI.SCO", "OPT.TXT"}) {
+        stale.writeFile(file + ofGone, "cut short");
+        stale.writeFile(file + ofLive, "being written");
+    }
     logic& game = stale.createAndShow();
     EXPECT_EQ(LogicProbe::hiScore(game), 0);
     EXPECT_EQ(game.StartLevel(), 1);
@@ -229,6 +322,11 @@ TEST(FileWrite, AStaleNewFileIsNeverReadAndTheNextWriteReplacesIt) {
     ASSERT_TRUE(stale.exitGame());
     EXPECT_EQ(stale.readFile("HI.SCO"), DefaultTable());
     EXPECT_FALSE(stale.fileExists("HI.SCO.new") || stale.fileExists("OPT.TXT.new"));
+    for (std::string file : {"HI.SCO", "OPT.TXT"}) {
+        EXPECT_FALSE(stale.fileExists(file + ofGone)) << file;
+        EXPECT_EQ(stale.readFile(file + ofLive), "being written") << file;
+    }
+    EXPECT_EQ(Temporaries(stale.folder()), 2);
 }
 
 }  // namespace

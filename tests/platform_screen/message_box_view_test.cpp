@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/classic_controls.h"
-#include "platform/fonts.h"
+#include "platform/media/fonts.h"
 #include "platform/message_box_view.h"
 #include "platform/text_wrap.h"
 #include "screen_fixture.h"

@@ -3,6 +3,7 @@
 
 #include <filesystem>
 
+#include "platform/media/bmp_file.h"
 #include "screen_fixture.h"
 
 namespace plat::testing {

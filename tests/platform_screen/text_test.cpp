@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/charset.h"
-#include "platform/fonts.h"
+#include "platform/media/fonts.h"
 
 namespace plat {
 namespace {

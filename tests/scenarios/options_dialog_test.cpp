@@ -2,7 +2,7 @@
 // every size, and how its Return button and scroll bar answer the mouse.
 #include <gtest/gtest.h>
 
-#include "platform/picture.h"
+#include "platform/media/bmp_file.h"
 #include "scenario.h"
 
 namespace scenario {

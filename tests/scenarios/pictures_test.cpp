@@ -3,7 +3,7 @@
 // landed in when the player picks the other set mid-game.
 #include <gtest/gtest.h>
 
-#include "platform/picture.h"
+#include "platform/media/bmp_file.h"
 #include "scenario.h"
 
 namespace scenario {

@@ -2,7 +2,7 @@
 // name typed into it, the file written at the exit and read at the start.
 #include <gtest/gtest.h>
 
-#include "platform/picture.h"
+#include "platform/media/bmp_file.h"
 #include "scenario.h"
 
 namespace scenario {

@@ -2,7 +2,7 @@
 // panels, mouse control, the quit question and the two ways out.
 #include <gtest/gtest.h>
 
-#include "platform/picture.h"
+#include "platform/media/bmp_file.h"
 #include "scenario.h"
 
 namespace scenario {

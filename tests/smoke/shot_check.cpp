@@ -24,7 +24,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/picture.h"
+#include "platform/media/bmp_file.h"
 
 namespace {
 

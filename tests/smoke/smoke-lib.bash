@@ -21,6 +21,8 @@
 #       $work/game (without data files) and starts Xvfb (SCREEN is WxH)
 #   smoke_screen SCREEN     stops the program and Xvfb and starts Xvfb anew
 #                    with a screen of SCREEN (WxH)
+#   smoke_wm         starts a window manager (openbox, $wm_pid) on the display,
+#                    to frame, maximise and resize an ordinary window
 #   smoke_launch [WINDOW]   starts corvane in $work/game ($game_pid), full
 #                    screen, or in a window of WINDOW (WxH) pixels; in
 #                    $game_folder instead when that is set
@@ -50,6 +52,7 @@ set -euo pipefail
 smoke_name=smoke
 work=""
 xvfb_pid=""
+wm_pid=""
 game_pid=""
 passed=0
 poll_gap=0.05
@@ -63,6 +66,7 @@ step() { echo "-- $*"; }
 smoke_cleanup() {
   [ -n "$game_pid" ] && kill -CONT "$game_pid" 2>/dev/null || true
   [ -n "$game_pid" ] && kill "$game_pid" 2>/dev/null || true
+  [ -n "$wm_pid" ] && kill "$wm_pid" 2>/dev/null || true
   [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
   [ -n "$xvfb_pid" ] && wait "$xvfb_pid" 2>/dev/null || true
   [ -n "$work" ] || return 0
@@ -98,12 +102,29 @@ smoke_screen() {
     wait "$game_pid" 2>/dev/null || true
     game_pid=""
   fi
+  if [ -n "$wm_pid" ]; then
+    kill "$wm_pid" 2>/dev/null || true
+    wait "$wm_pid" 2>/dev/null || true
+    wm_pid=""
+  fi
   if [ -n "$xvfb_pid" ]; then
     kill "$xvfb_pid" 2>/dev/null || true
     wait "$xvfb_pid" 2>/dev/null || true
   fi
   start_xvfb "$1" "$work/xvfb.log" || fail "no free X display could be started"
   step "Xvfb on $DISPLAY, screen $1"
+}
+
+smoke_wm() {
+  local tool
+  for tool in openbox wmctrl; do command -v "$tool" >/dev/null || fail "$tool is missing (packages openbox, wmctrl)"; done
+  openbox --sm-disable >>"$work/wm.log" 2>&1 &
+  wm_pid=$!
+  for _ in $(seq 100); do
+    wmctrl -m >/dev/null 2>&1 && return 0
+    sleep 0.1
+  done
+  fail "openbox did not start: $(cat "$work/wm.log")"
 }
 
 smoke_launch() {

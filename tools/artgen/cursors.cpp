@@ -111,25 +111,31 @@ Canvas handCursor() {
     return c;
 }
 
-Canvas iconPicture() {
-    Canvas c(kSize, kSize);
-    for (int y = 0; y < kSize; ++y)
-        for (int x = 0; x < kSize; ++x) {
-            const bool edge = x == 0 || y == 0 || x == kSize - 1 || y == kSize - 1;
-            c.set(x, y, edge ? Rgb{0x00, 0x00, 0x50} : mix(Rgb{0x10, 0x10, 0xA0}, Rgb{0x00, 0x00, 0x70}, y / 31.0));
-        }
-    // The pipe: a white cylinder down the middle, shaded at its sides.
-    for (int y = 2; y < kSize - 2; ++y)
-        for (int x = 12; x <= 19; ++x) {
-            const double u = (x - 15.5) / 4.0;
-            c.set(x, y, shade(kWhite, 1.0 - 0.45 * u * u - 0.12 * std::max(0.0, u)));
-        }
-    // The beam: red with a bright core, crossing in front of the pipe.
-    for (int y = 12; y <= 19; ++y)
-        for (int x = 2; x < kSize - 2; ++x) {
-            const double v = std::abs(y - 15.5) / 4.0;
-            const Rgb beam = v < 0.3 ? Rgb{0xFF, 0xB0, 0xA0} : mix(Rgb{0xFF, 0x20, 0x10}, Rgb{0xB0, 0x00, 0x00}, v);
-            c.set(x, y, beam);
+Canvas iconPicture() { return iconPicture(kSize); }
+
+Canvas iconPicture(int size) {
+    // Each pixel takes the colour at its centre in the 32 x 32 design.
+    const double scale = size / double(kSize);
+    auto design = [scale](int at) { return (at + 0.5) / scale - 0.5; };
+    auto within = [](double v, double from, double to) { return v >= from && v < to; };
+    Canvas c(size, size);
+    for (int y = 0; y < size; ++y)
+        for (int x = 0; x < size; ++x) {
+            const double dx = design(x), dy = design(y);
+            const bool edge = dx < 0.5 || dx > 30.5 || dy < 0.5 || dy > 30.5;
+            Rgb colour = edge ? Rgb{0x00, 0x00, 0x50}
+                              : mix(Rgb{0x10, 0x10, 0xA0}, Rgb{0x00, 0x00, 0x70}, std::clamp(dy / 31.0, 0.0, 1.0));
+            // The pipe: a white cylinder down the middle, shaded at its sides.
+            if (within(dx, 11.5, 19.5) && within(dy, 1.5, 29.5)) {
+                const double u = (dx - 15.5) / 4.0;
+                colour = shade(kWhite, 1.0 - 0.45 * u * u - 0.12 * std::max(0.0, u));
+            }
+            // The beam: red with a bright core, crossing in front of the pipe.
+            if (within(dy, 11.5, 19.5) && within(dx, 1.5, 29.5)) {
+                const double v = std::abs(dy - 15.5) / 4.0;
+                colour = v < 0.3 ? Rgb{0xFF, 0xB0, 0xA0} : mix(Rgb{0xFF, 0x20, 0x10}, Rgb{0xB0, 0x00, 0x00}, v);
+            }
+            c.set(x, y, colour);
         }
     return c;
 }

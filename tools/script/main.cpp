@@ -6,6 +6,7 @@
 #include <iostream>
 #include <string>
 
+#include "platform/media/media_library.h"
 #include "runner.h"
 #include "script.h"
 
@@ -28,6 +29,7 @@ int usage() {
 }  // namespace
 
 int main(int argc, char** argv) {
+    plat::useMediaLibrary();
     std::string folder = ".", file;
     for (int i = 1; i < argc; ++i) {
         std::string a = argv[i];

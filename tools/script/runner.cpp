@@ -1,6 +1,7 @@
 #include "runner.h"
 
 #include "platform/compositor.h"
+#include "platform/media/bmp_file.h"
 
 namespace script {
 

@@ -8,7 +8,7 @@
 #include <utility>
 #include <vector>
 
-#include "charset.h"
+#include "platform/charset.h"
 
 namespace plat {
 

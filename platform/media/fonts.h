@@ -1,24 +1,14 @@
-// Text for the compositor: the game's font names mapped to the installed
-// Liberation faces (found with fontconfig), sizes in points at 96 dots per
-// inch, and rendered texts kept as coverage masks so that a text drawn again
-// costs nothing.
+// Text for the compositor, rendered with SDL_ttf: the game's font names
+// mapped to the installed Liberation faces (found with fontconfig), sizes in
+// points at 96 dots per inch, and rendered texts kept as coverage masks so
+// that a text drawn again costs nothing.
 #pragma once
 
-#include <cstdint>
-#include <memory>
 #include <string>
-#include <vector>
 
-#include "control.h"
+#include "platform/media.h"
 
 namespace plat {
-
-// A rendered line of text: how much of each pixel the glyphs cover (0..255).
-struct TextMask {
-    int width = 0, height = 0;
-    std::vector<uint8_t> coverage;
-};
-using TextMaskRef = std::shared_ptr<const TextMask>;
 
 // The pixel height of the em at 96 dpi: 8.25 pt = 11 px, 12 pt = 16 px.
 int fontPixels(double points);
