@@ -34,7 +34,7 @@ void VisualWindow::SaveTemp(Integer iY, Integer iX) {
     Integer k = firstIndex(iY, iX);
     bool set = branches();
     int kind = board::tagNumber(boxtemp1_->tag());
-    if (kind >= 1 && kind <= 11) {
+    if (kind >= 1 && kind <= BlockKinds) {
         board::Pipes p = board::kindPipes(kind);
         for (int n = 1; n <= board::PiecesPerPosition; ++n) {
             std::string name = board::cellPicture(board::cellHorizontal(p, n), board::cellVertical(p, n), set);

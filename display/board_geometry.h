@@ -23,8 +23,10 @@ struct Pixel {
     int x = 0, y = 0;
 };
 
-// Upper left corner of the block at (iY, iX): 42 pixels pitch, 40 wide.
-inline Pixel blockCorner(Integer iY, Integer iX) { return {42 * (iX - 1) + 2, 382 - 42 * (iY - 1)}; }
+// Upper left corner of the block at (iY, iX): BlockPitch apart, 40 wide.
+inline Pixel blockCorner(Integer iY, Integer iX) {
+    return {BlockPitch * (iX - 1) + 2, 382 - BlockPitch * (iY - 1)};
+}
 
 // Cell image n (1 upper left, 2 upper right, 3 lower left, 4 lower right).
 inline Pixel cellCorner(Integer iY, Integer iX, int n) {
@@ -46,9 +48,9 @@ inline Pixel laserCorner(Integer iY, Integer iX, int n) {
 }
 
 // The falling block's place in twips, worked out in 16-bit arithmetic.
-inline Integer blockLeftTwips(Integer iX, Integer iTwipsX) { return Integer((42 * (iX - 1) + 2) * iTwipsX); }
+inline Integer blockLeftTwips(Integer iX, Integer iTwipsX) { return Integer((BlockPitch * (iX - 1) + 2) * iTwipsX); }
 inline Integer blockTopTwips(Integer iY, Integer iTwipsY) {
-    return Integer(422 * iTwipsY - 42 * iTwipsY * (iY - 1) - 40 * iTwipsY);
+    return Integer(422 * iTwipsY - BlockPitch * iTwipsY * (iY - 1) - 40 * iTwipsY);
 }
 
 }  // namespace board

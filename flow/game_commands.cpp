@@ -59,7 +59,7 @@ void logic::StartNewGame() {
     visual_->level().setCaption(plat::digits(iLevel));
     lScore = 0;
     visual_->score().setCaption("0");
-    tick.setInterval(333);
+    tick.setInterval(FirstLevelInterval);
     for (int i = 1; i < iLevel; ++i) tick.setInterval(FasterInterval(tick.interval()));
     visual_->center().setEnabled(true);
     iBoxCount = 0;

@@ -1,6 +1,7 @@
 // The top-ten table: entering a finished game's score, filling the table
 // panel, and typing the player's name into a new row.
 #include "flow/topten_format.h"
+#include "platform/input.h"
 #include "rules/logic.h"
 
 void logic::SaveScore() {
@@ -94,16 +95,17 @@ void logic::CursorTimer() {
 // The stored table keeps names between double quotes, one row a line, so a
 // name takes neither a double quote nor a control character.
 bool logic::NameCharacterAllowed(Integer KeyAscii) {
-    if (KeyAscii == 8 || KeyAscii == 13) return true;
-    return KeyAscii > 31 && KeyAscii <= 255 && KeyAscii != 34 && KeyAscii != 127;
+    if (KeyAscii == plat::CharBackspace || KeyAscii == plat::CharReturn) return true;
+    return KeyAscii >= plat::CharSpace && KeyAscii <= plat::CharLast && KeyAscii != plat::CharQuote &&
+           KeyAscii != plat::CharDelete;
 }
 
 void logic::NameEntry(Integer KeyAscii) {
     if (!NameCharacterAllowed(KeyAscii)) return;
     std::string& name = sTopName[iEditRow];
-    if (KeyAscii == 8)
+    if (KeyAscii == plat::CharBackspace)
         name.clear();
-    else if (KeyAscii != 13)
+    else if (KeyAscii != plat::CharReturn)
         name += char(static_cast<unsigned char>(KeyAscii));
     visual_->topName(iEditRow).setCaption(name);
     if (name.size() == NameLength) {

@@ -22,19 +22,24 @@ void logic::ReadOptions() {
     if (file.state != plat::DataFile::State::Read) return;
     std::optional<OptionValues> values = parseOptions(file.text);
     if (!values) return;
-    iSound = (*values)[0];
+    iSound = (*values)[SoundLine];
     // A game cannot start outside the game's levels.
-    Integer level = (*values)[1];
+    Integer level = (*values)[StartLevelLine];
     iStartLevel = (level >= LowestLevel && level <= HighestLevel) ? level : LowestLevel;
-    iControl = (*values)[2];
-    iBlockType = (*values)[3];
+    iControl = (*values)[ControlLine];
+    iBlockType = (*values)[PictureSetLine];
 }
 
 // A file the game could not read is not lost when the options are saved: it
 // is kept aside as "OPT.TXT.bad" (or the next free name) first.
 bool logic::WriteOptions() {
     const std::string path = program_.gPath + kOptionsFile;
-    const std::string text = formatOptions({iSound, iStartLevel, iControl, iBlockType});
+    OptionValues values{};
+    values[SoundLine] = iSound;
+    values[StartLevelLine] = iStartLevel;
+    values[ControlLine] = iControl;
+    values[PictureSetLine] = iBlockType;
+    const std::string text = formatOptions(values);
     if (plat::readDataFile(path).unread()) return plat::replaceKeepingOld(path, text);
     return plat::writeDataFile(path, text);
 }

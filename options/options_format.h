@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <optional>
 #include <string>
 
@@ -10,6 +11,8 @@
 
 // Sound, start level, control, picture set, in the file's order.
 using OptionValues = std::array<plat::Integer, 4>;
+// Where each option stands among them.
+enum OptionLine : std::size_t { SoundLine, StartLevelLine, ControlLine, PictureSetLine };
 
 // The four numbers at the start of a file's text, as they stand, or nothing
 // when the text does not begin with four 16-bit whole numbers.

@@ -21,8 +21,10 @@ public:
     virtual void waitUntil(System& sys, int64_t until) = 0;
     // Shows the screen if it changed since it was last shown.
     virtual void present(System& sys) = 0;
-    // Plays a wave file asynchronously (flags as the game passes them).
-    virtual void playSound(const std::string& path, int flags) = 0;
+    // Plays the wave file of that name asynchronously (flags as the game
+    // passes them), from wherever the backend's installation keeps the game's
+    // wave files; a file it cannot play plays nothing.
+    virtual void playSound(const std::string& waveFile, int flags) = 0;
     // Runs a modal message box until it is answered; returns the answer.
     virtual int runMessageBox(System& sys, MessageBox& box) = 0;
     // The pointer shape changed (the screen's or the one under the mouse).

@@ -22,19 +22,21 @@ void appendUtf8(std::string& out, char32_t cp) {
     }
 }
 
-// Decodes one UTF-8 sequence at i, moving i past it; malformed input gives
+// Decodes one UTF-8 sequence at i, moving i past it; malformed input (a
+// stray or cut sequence, a character written longer than it needs) gives
 // U+FFFD, which no 8-bit character matches.
 char32_t nextCodePoint(const std::string& s, size_t& i) {
     auto b = [&](size_t k) { return static_cast<unsigned char>(s[k]); };
     unsigned char lead = b(i++);
-    int more = lead < 0x80 ? 0 : lead >= 0xF0 ? 3 : lead >= 0xE0 ? 2 : lead >= 0xC0 ? 1 : -1;
+    int more = lead < 0x80 ? 0 : lead >= 0xF8 ? -1 : lead >= 0xF0 ? 3 : lead >= 0xE0 ? 2 : lead >= 0xC0 ? 1 : -1;
     if (more < 0) return 0xFFFD;
     char32_t cp = more == 0 ? lead : lead & (0x3F >> more);
     for (int k = 0; k < more; ++k) {
         if (i >= s.size() || (b(i) & 0xC0) != 0x80) return 0xFFFD;
         cp = (cp << 6) | (b(i++) & 0x3F);
     }
-    return cp;
+    constexpr char32_t kShortest[4] = {0, 0x80, 0x800, 0x10000};
+    return cp < kShortest[more] ? 0xFFFD : cp;
 }
 }  // namespace
 
@@ -66,6 +68,17 @@ std::string utf8To1252(const std::string& utf8) {
     while (i < utf8.size()) {
         int b = byteOf1252(nextCodePoint(utf8, i));
         if (b >= 0) out += char(b);
+    }
+    return out;
+}
+
+std::optional<std::string> utf8To1252Exactly(const std::string& utf8) {
+    std::string out;
+    size_t i = 0;
+    while (i < utf8.size()) {
+        int b = byteOf1252(nextCodePoint(utf8, i));
+        if (b < 0) return std::nullopt;
+        out += char(b);
     }
     return out;
 }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 namespace plat {
@@ -15,5 +16,8 @@ int byteOf1252(char32_t cp);
 // Whole texts. Characters that the target lacks are left out.
 std::string utf8From1252(const std::string& text);
 std::string utf8To1252(const std::string& utf8);
+// The same, all or nothing: nothing when the UTF-8 is malformed or holds a
+// character that the set lacks.
+std::optional<std::string> utf8To1252Exactly(const std::string& utf8);
 
 }  // namespace plat

@@ -54,12 +54,6 @@ std::string playerFolder(const MakePlayerFolder& makePlayerFolder, std::string& 
 
 }  // namespace
 
-std::string GameFolders::waveFile(const std::string& path) const {
-    const std::string folder = program + "/";
-    if (program == waves || !path.starts_with(folder)) return path;
-    return waves + "/" + path.substr(folder.size());
-}
-
 GameFolders gameFolders(const std::string& programDir, const MakePlayerFolder& makePlayerFolder,
                         const std::string& installedShare) {
     std::error_code ec;

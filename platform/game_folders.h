@@ -5,7 +5,7 @@
 // "OPT.TXT" and "HI.SCO" live in the player's own folder,
 // $XDG_DATA_HOME/corvane/ (~/.local/share/corvane/ by default), made on the
 // first start. The game still sees one program folder: the one that holds
-// its data files; its sounds are found through waveFile.
+// its data files; the backend plays its sounds from the wave files' folder.
 #pragma once
 
 #include <functional>
@@ -19,10 +19,6 @@ struct GameFolders {
     std::string waves;     // the wave files
     // Why the data files cannot be kept in the program folder, or "".
     std::string problem;
-
-    // The game names a sound as its program folder followed by the wave
-    // file's name: the file to play for it.
-    std::string waveFile(const std::string& path) const;
 };
 
 // The installed share/corvane/, as a path from the installed program's folder.

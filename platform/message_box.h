@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "basic.h"
+
 namespace plat {
 
 struct MessageBox {
@@ -14,7 +16,7 @@ struct MessageBox {
     std::vector<int> buttons;  // answer codes, left to right
     int focus = 0;             // index into buttons
     int answer = 0;            // set once a button is chosen
-    bool critical() const { return (flags & 16) != 0; }
+    bool critical() const { return (flags & MbCritical) != 0; }
 
     MessageBox(std::string p, std::string t, int f);
     int defaultAnswer() const;

@@ -177,9 +177,7 @@ System::PointerShape System::pointerAt(int x, int y) const {
         shape.code = screenPointer_;
         return shape;
     }
-    Form* form = nullptr;
-    for (Form* f : forms_)
-        if (f->visible() && f->screenRect().contains(x, y)) form = f;
+    Form* form = formAt(x, y);
     if (!form) return shape;
     Hit hit = hitTest(x, y);
     for (Control* c = hit.control; c; c = c->parent())
@@ -209,10 +207,15 @@ Control* frontMostAt(const std::vector<Control*>& kids, int x, int y) {
 }
 }  // namespace
 
-System::Hit System::hitTest(int x, int y) const {
+Form* System::formAt(int x, int y) const {
     Form* form = nullptr;
     for (Form* f : forms_)
         if (f->visible() && f->screenRect().contains(x, y)) form = f;
+    return form;
+}
+
+System::Hit System::hitTest(int x, int y) const {
+    Form* form = formAt(x, y);
     if (!form || !form->enabled()) return {};
     return {form, frontMostAt(form->children(), x, y)};
 }

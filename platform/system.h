@@ -80,8 +80,8 @@ public:
     void Randomize();
     void giveRandom(double v) { given_.push_back(v); }
 
-    // Plays a wave file (the game passes the full path and the flags).
-    void playSound(const std::string& path, int flags) { backend_.playSound(path, flags); }
+    // Plays the game's wave file of that name ("box.wav") with the game's flags.
+    void playSound(const std::string& waveFile, int flags) { backend_.playSound(waveFile, flags); }
 
     // A modal message box; returns the answer.
     int msgBox(const std::string& prompt, int flags, const std::string& title);
@@ -115,6 +115,8 @@ public:
         Control* control = nullptr;
     };
     Hit hitTest(int x, int y) const;
+    // The visible window under the screen pixel (the last shown on top), or nullptr.
+    Form* formAt(int x, int y) const;
 
 private:
     void dispatch(const InputEvent& e);

@@ -40,7 +40,7 @@ bool logic::LightRun(BoardTable& table, Integer r, Integer c, int dr, int dc, In
     Integer& third = table[r + 2 * dr][c + 2 * dc];
     if (first == PlainPipe && second == PlainPipe && third == PlainPipe) {
         first = LitPipe;
-        PlayWave("line.wav");
+        PlayWave(catalogue::LineSound);
         PaintPosition(r, c);
         visual_->PaintLaserCorr(r, c, iNr);
         LightPipe(table, Integer(r + dr), Integer(c + dc), iNr);
@@ -164,7 +164,7 @@ void logic::DropInto(Integer r, Integer c) {
         iBoardRight[r][c] = iBoardRight[k][c];
         Remove(k, c);
         PaintPosition(r, c);
-        PlayWave("box.wav");
+        PlayWave(catalogue::BoxSound);
         return;
     }
 }

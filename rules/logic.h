@@ -106,7 +106,7 @@ private:
     void ShowScore();
     void EndPause();
     void RestartTick();
-    void PlayWave(const char* file);
+    void PlayWave(catalogue::Sound sound);
     void PaintPosition(Integer r, Integer c);
     // The tick interval one level faster: times 0.9, to the nearest whole
     // millisecond, a half going to the even neighbour.

@@ -64,7 +64,7 @@ void logic::DrawNewBlock() {
 // The square below the entry is taken: the block lands where it enters.
 void logic::FixAtStart() {
     iState = SearchingRuns;
-    PlayWave("box.wav");
+    PlayWave(catalogue::BoxSound);
     sys_.DoEvents();
     visual_->PaintTemp(iTempY, iTempX, iTempUp, iTempDown, iTempLeft, iTempRight);
     SaveTemp();
@@ -94,7 +94,7 @@ void logic::FallStep() {
     visual_->MoveTemp(iTempY, iTempX);
     if (Rests()) {
         bFalling = false;
-        PlayWave("box.wav");
+        PlayWave(catalogue::BoxSound);
     }
 }
 
@@ -109,8 +109,8 @@ void logic::HighScoreWork() {
 
 void logic::ShowScore() { visual_->score().setCaption(plat::digits(lScore)); }
 
-void logic::PlayWave(const char* file) {
-    if (iSound == SoundOn) program_.sndPlaySound(file, SoundOnce);
+void logic::PlayWave(catalogue::Sound sound) {
+    if (iSound == SoundOn) program_.sndPlaySound(sound, SoundOnce);
 }
 
 int logic::FasterInterval(int ms) { return int(plat::roundHalfEven(double(ms) * 0.9)); }

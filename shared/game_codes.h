@@ -1,5 +1,6 @@
 // The numbers the game passes around, compares and counts, by name: the
-// board's size and the entry of a new block, the levels, the top-ten rows,
+// board's size, pitch and block kinds, the entry of a new block, the levels,
+// the first tick's interval, the display's twips per pixel, the top-ten rows,
 // the game states, the states of one pipe, the laser pieces, the option
 // codes, the pause flag, and the flags of the sound call and of the quit
 // question. The values are the game's own and never change.
@@ -13,6 +14,12 @@
 // are sized one more each way; row 0 and column 0 are never used.
 constexpr plat::Integer BoardRows = 10;
 constexpr plat::Integer BoardColumns = 7;
+
+// Board positions lie this many pixels apart, each way.
+constexpr plat::Integer BlockPitch = 42;
+
+// The kinds of block, 1 to 11 (shared/picture_catalogue.h gives their pipes).
+constexpr int BlockKinds = 11;
 
 // A new block enters at the top of the fourth column.
 constexpr plat::Integer EntryRow = BoardRows;
@@ -28,6 +35,14 @@ constexpr plat::Integer BlocksPerLevel = 30;
 // typed into a new row.
 constexpr int TopTenRows = 10;
 constexpr std::size_t NameLength = 3;
+
+// The falling block's tick at the first level, in milliseconds; each level
+// above makes it faster.
+constexpr int FirstLevelInterval = 333;
+
+// The display the game's design is made for: 15 twips a pixel each way
+// (small fonts).
+constexpr plat::Integer DesignTwipsPerPixel = 15;
 
 // Game state (iState).
 constexpr plat::Integer NewBlockDue = 1;

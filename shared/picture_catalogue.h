@@ -21,7 +21,7 @@ struct KindPipes {
 };
 
 // Kinds 1..11, at index kind - 1.
-inline constexpr std::array<KindPipes, 11> kKinds{{
+inline constexpr std::array<KindPipes, BlockKinds> kKinds{{
     {true, false, false, true},   // 1
     {false, true, false, true},   // 2
     {false, true, true, false},   // 3
@@ -96,10 +96,21 @@ inline const char* levelBackground(int level) {
 inline constexpr std::array<const char*, 6> kMenuHighlights{"start0", "options0", "info0",
                                                             "scores0", "exit0", "help0"};
 
+// A mouse pointer: its picture and its hot spot, the pixel that points.
+struct Pointer {
+    const char* picture;
+    int hotX, hotY;
+};
+
+inline constexpr Pointer WindowPointer{"cursor_window", 6, 7};  // the game window: an arrow up and left
+inline constexpr Pointer BoardPointer{"cursor_board", 15, 7};   // the board and the top ten: an arrow down
+inline constexpr Pointer HandPointer{"cursor_hand", 6, 0};      // the menu's hot spots: a pointing hand
+
 // The window's artwork, its pause and game-over pictures, the title's
 // splash, the three mouse pointers and the icon.
 inline constexpr std::array<const char*, 8> kWindowPictures{
-    "visual", "pause", "gameOver", "splash", "cursor_window", "cursor_board", "cursor_hand", "icon"};
+    "visual", "pause", "gameOver", "splash", WindowPointer.picture, BoardPointer.picture, HandPointer.picture,
+    "icon"};
 
 // ---- Everything --------------------------------------------------------------
 

@@ -6,6 +6,9 @@
 
 #include "platform/basic.h"
 #include "platform/system.h"
+#include "shared/game_codes.h"
+#include "shared/picture_catalogue.h"
+#include "shared/sound_catalogue.h"
 
 class Program {
 public:
@@ -15,9 +18,15 @@ public:
     plat::System& sys;
     std::string gPath;          // program folder, ending in "/"
     plat::PictureStore pictures;  // the windows' pictures
-    plat::Integer iTwipsX = 15;
-    plat::Integer iTwipsY = 15;
+    plat::Integer iTwipsX = DesignTwipsPerPixel;
+    plat::Integer iTwipsY = DesignTwipsPerPixel;
 
-    // The sound call: plays gPath + file with the given flags.
-    void sndPlaySound(const std::string& file, int flags) { sys.playSound(gPath + file, flags); }
+    // The sound call: plays the sound's wave file with the given flags; the
+    // backend finds the file where its installation keeps the wave files.
+    void sndPlaySound(catalogue::Sound sound, int flags) { sys.playSound(sound.file, flags); }
+
+    // A mouse pointer of the catalogue, with its hot spot.
+    plat::CursorRef cursor(const catalogue::Pointer& pointer) {
+        return pictures.cursor(pointer.picture, pointer.hotX, pointer.hotY);
+    }
 };

@@ -12,7 +12,7 @@ StartupModule::~StartupModule() = default;
 void StartupModule::Main() {
     program_.iTwipsX = plat::Integer(sys_.twipsX());
     program_.iTwipsY = plat::Integer(sys_.twipsY());
-    if (program_.iTwipsX != 15 || program_.iTwipsY != 15) RefuseDisplay();
+    if (program_.iTwipsX != DesignTwipsPerPixel || program_.iTwipsY != DesignTwipsPerPixel) RefuseDisplay();
     sys_.setScreenPointer(plat::PointerHourglass);
     program_.gPath = programFolder_.ends_with('/') ? programFolder_ : programFolder_ + "/";
     CreateLogic();

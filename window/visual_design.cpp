@@ -35,7 +35,7 @@ plat::Control& VisualWindow::addControl(ControlKind kind, const std::string& nam
 void VisualWindow::designWindow() {
     form_.setBackColor(Color{192, 255, 192});
     form_.setPicture(picture("visual"));
-    form_.setMouseIcon(program_.pictures.cursor("cursor_window", 6, 7));
+    form_.setMouseIcon(program_.cursor(catalogue::WindowPointer));
     form_.setMousePointer(plat::PointerCustom);
 }
 
@@ -45,7 +45,7 @@ void VisualWindow::designCenter() {
     center_ = &addControl(ControlKind::PictureBox, "center", nullptr, 2475, 390, 4455, 6360);
     center_->setVisible(false);
     center_->setEnabled(false);
-    center_->setMouseIcon(program_.pictures.cursor("cursor_board", 15, 7));
+    center_->setMouseIcon(program_.cursor(catalogue::BoardPointer));
 
     // The grid's templates; new elements start as copies of them.
     addControl(ControlKind::Image, "box1", center_, 15, 0, 1215, 975, 1).setVisible(false);

@@ -1,6 +1,7 @@
 // Keys, mouse actions and timer ticks, each handed on to the game object.
 #include "platform/input.h"
 #include "rules/logic.h"
+#include "shared/game_codes.h"
 #include "window/visual_window.h"
 
 #include <algorithm>
@@ -68,11 +69,11 @@ void VisualWindow::center_MouseDown(int button) {
     if (oLogic->Control() == MouseControl && button == plat::LeftButton) oLogic->RotateKeyPressed();
 }
 
-// Mouse steering: the column under the pointer, 42 pixels a column. Left of
+// Mouse steering: the column under the pointer, BlockPitch pixels a column. Left of
 // the board the column drops below 1, which the game ignores.
 void VisualWindow::center_MouseMove(double x) {
     if (oLogic->Control() != MouseControl) return;
-    double column = std::floor(x / (42.0 * program_.iTwipsX)) + 1;
+    double column = std::floor(x / (double(BlockPitch) * program_.iTwipsX)) + 1;
     Integer iX = Integer(std::clamp(column, -32768.0, 32767.0));
     oLogic->MouseToCol(iX);
 }
@@ -94,7 +95,7 @@ void VisualWindow::box1_MouseDown(int button) {
 // The column of a landed block's cell: its left edge over the column pitch,
 // to the nearest whole column, so its right cells steer one column further.
 void VisualWindow::box1_MouseMove(int index) {
-    double column = box1(index).left() / (42.0 * program_.iTwipsX) + 1;
+    double column = box1(index).left() / (double(BlockPitch) * program_.iTwipsX) + 1;
     Integer iX = Integer(plat::roundHalfEven(column));
     oLogic->MouseToCol(iX);
 }

@@ -33,7 +33,7 @@ const MenuSpot kMenu[] = {  // in the order of VisualWindow::Hotspot
 }  // namespace
 
 void VisualWindow::designMenu() {
-    plat::CursorRef hand = program_.pictures.cursor("cursor_hand", 6, 0);
+    plat::CursorRef hand = program_.cursor(catalogue::HandPointer);
     static_assert(std::size(kMenu) == Hotspots);
     for (size_t i = 0; i < Hotspots; ++i) {
         const MenuSpot& m = kMenu[i];
@@ -62,7 +62,7 @@ void VisualWindow::hover(size_t spot) {
     plat::Control& lit = *highlights_[spot];
     if (lit.visible()) return;
     lit.setVisible(true);
-    playSound("down.wav", SoundOnce);
+    playSound(catalogue::DownSound, SoundOnce);
     for (plat::Control* other : highlights_)
         if (other != &lit) other->setVisible(false);
 }
@@ -109,7 +109,7 @@ void VisualWindow::toggleTextPanel(plat::Control& panel) {
     }
     panel.setVisible(true);
     sys_.DoEvents();
-    if (&panel == message3_) playSound("leavme.wav", SoundLooping);
+    if (&panel == message3_) playSound(catalogue::LeaveMeSound, SoundLooping);
 }
 
 void VisualWindow::InfoClick() { toggleTextPanel(*message3_); }

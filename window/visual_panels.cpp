@@ -5,15 +5,15 @@
 
 void VisualWindow::setLogic(logic& oLogic_) { oLogic = &oLogic_; }
 
-void VisualWindow::playSound(const char* file, int flags) {
-    if (oLogic->Sound() == SoundOn) program_.sndPlaySound(file, flags);
+void VisualWindow::playSound(catalogue::Sound sound, int flags) {
+    if (oLogic->Sound() == SoundOn) program_.sndPlaySound(sound, flags);
 }
 
 void VisualWindow::MessageOff() {
     message_->setVisible(false);
     message3_->setVisible(false);
     sys_.DoEvents();
-    playSound("off.wav", SoundOnce);
+    playSound(catalogue::OffSound, SoundOnce);
 }
 
 void VisualWindow::EnableGameOver() {

@@ -61,7 +61,7 @@ void VisualWindow::designMessage3() {
 
 void VisualWindow::designTopTen() {
     topTen_ = &panel(addControl(ControlKind::PictureBox, "topTen", nullptr, 2476, 375, 4455, 6360), Color{64, 0, 64});
-    topTen_->setMouseIcon(program_.pictures.cursor("cursor_board", 15, 7));
+    topTen_->setMouseIcon(program_.cursor(catalogue::BoardPointer));
     topTen_->setMousePointer(plat::PointerCustom);
 
     struct Heading {

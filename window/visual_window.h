@@ -104,7 +104,7 @@ private:
     void endPause();
     void toggleTextPanel(plat::Control& panel);
     void exit_Click();
-    void playSound(const char* file, int flags);
+    void playSound(catalogue::Sound sound, int flags);
 
     // Input routing (window/visual_input.cpp).
     void wireInput();

@@ -20,7 +20,7 @@ public:
     void pollInput(System&) override {}
     void waitUntil(System&, int64_t until) override { advanceTo(until); }
     void present(System&) override {}
-    void playSound(const std::string& path, int flags) override { sounds.emplace_back(path, flags); }
+    void playSound(const std::string& waveFile, int flags) override { sounds.emplace_back(waveFile, flags); }
     int runMessageBox(System& sys, MessageBox& box) override;
 
     // Moves the virtual clock forward (never back).
@@ -34,7 +34,7 @@ public:
     };
 
     std::deque<int> answers;                         // replies to the next boxes
-    std::vector<std::pair<std::string, int>> sounds;  // every sound call
+    std::vector<std::pair<std::string, int>> sounds;  // every sound call: wave file, flags
     std::vector<ShownBox> boxes;                      // every box shown, in order
 
 private:

@@ -1,6 +1,7 @@
 #include "key_map.h"
 
 #include "../charset.h"
+#include "../input.h"
 
 namespace plat::sdl {
 
@@ -10,14 +11,26 @@ struct KeyCode {
     int vk;
 };
 constexpr KeyCode kNamedKeys[] = {
-    {SDLK_BACKSPACE, 8},  {SDLK_TAB, 9},        {SDLK_RETURN, 13},    {SDLK_KP_ENTER, 13},  {SDLK_LSHIFT, 16},
-    {SDLK_RSHIFT, 16},    {SDLK_LCTRL, 17},     {SDLK_RCTRL, 17},     {SDLK_LALT, 18},      {SDLK_RALT, 18},
-    {SDLK_PAUSE, 19},     {SDLK_CAPSLOCK, 20},  {SDLK_ESCAPE, 27},    {SDLK_SPACE, 32},     {SDLK_PAGEUP, 33},
-    {SDLK_PAGEDOWN, 34},  {SDLK_END, 35},       {SDLK_HOME, 36},      {SDLK_LEFT, 37},      {SDLK_UP, 38},
-    {SDLK_RIGHT, 39},     {SDLK_DOWN, 40},      {SDLK_INSERT, 45},    {SDLK_DELETE, 46},    {SDLK_KP_MULTIPLY, 106},
-    {SDLK_KP_PLUS, 107},  {SDLK_KP_MINUS, 109}, {SDLK_KP_PERIOD, 110}, {SDLK_KP_DIVIDE, 111}, {SDLK_SEMICOLON, 186},
-    {SDLK_EQUALS, 187},   {SDLK_COMMA, 188},    {SDLK_MINUS, 189},    {SDLK_PERIOD, 190},   {SDLK_SLASH, 191},
-    {SDLK_BACKQUOTE, 192}, {SDLK_LEFTBRACKET, 219}, {SDLK_BACKSLASH, 220}, {SDLK_RIGHTBRACKET, 221}, {SDLK_QUOTE, 222},
+    {SDLK_BACKSPACE, KeyBackspace},   {SDLK_TAB, KeyTab},
+    {SDLK_RETURN, KeyReturn},         {SDLK_KP_ENTER, KeyReturn},
+    {SDLK_LSHIFT, KeyShift},          {SDLK_RSHIFT, KeyShift},
+    {SDLK_LCTRL, KeyControl},         {SDLK_RCTRL, KeyControl},
+    {SDLK_LALT, KeyAlt},              {SDLK_RALT, KeyAlt},
+    {SDLK_PAUSE, KeyPause},           {SDLK_CAPSLOCK, KeyCapsLock},
+    {SDLK_ESCAPE, KeyEscape},         {SDLK_SPACE, KeySpace},
+    {SDLK_PAGEUP, KeyPageUp},         {SDLK_PAGEDOWN, KeyPageDown},
+    {SDLK_END, KeyEnd},               {SDLK_HOME, KeyHome},
+    {SDLK_LEFT, KeyLeft},             {SDLK_UP, KeyUp},
+    {SDLK_RIGHT, KeyRight},           {SDLK_DOWN, KeyDown},
+    {SDLK_INSERT, KeyInsert},         {SDLK_DELETE, KeyDelete},
+    {SDLK_KP_MULTIPLY, KeyMultiply},  {SDLK_KP_PLUS, KeyAdd},
+    {SDLK_KP_MINUS, KeySubtract},     {SDLK_KP_PERIOD, KeyDecimal},
+    {SDLK_KP_DIVIDE, KeyDivide},      {SDLK_SEMICOLON, KeySemicolon},
+    {SDLK_EQUALS, KeyEquals},         {SDLK_COMMA, KeyComma},
+    {SDLK_MINUS, KeyMinus},           {SDLK_PERIOD, KeyPeriod},
+    {SDLK_SLASH, KeySlash},           {SDLK_BACKQUOTE, KeyBackquote},
+    {SDLK_LEFTBRACKET, KeyLeftBracket}, {SDLK_BACKSLASH, KeyBackslash},
+    {SDLK_RIGHTBRACKET, KeyRightBracket}, {SDLK_QUOTE, KeyQuote},
 };
 // The keypad by scancode: SDL reports the keypad's digit whatever Num Lock
 // says, so the lock state decides which of the two keys it is.
@@ -26,10 +39,12 @@ struct KeypadKey {
     int digitVk, navigationVk;
 };
 constexpr KeypadKey kKeypad[] = {
-    {SDL_SCANCODE_KP_0, 96, 45},  {SDL_SCANCODE_KP_1, 97, 35},  {SDL_SCANCODE_KP_2, 98, 40},
-    {SDL_SCANCODE_KP_3, 99, 34},  {SDL_SCANCODE_KP_4, 100, 37}, {SDL_SCANCODE_KP_5, 101, 12},
-    {SDL_SCANCODE_KP_6, 102, 39}, {SDL_SCANCODE_KP_7, 103, 36}, {SDL_SCANCODE_KP_8, 104, 38},
-    {SDL_SCANCODE_KP_9, 105, 33}, {SDL_SCANCODE_KP_PERIOD, 110, 46},
+    {SDL_SCANCODE_KP_0, KeyNumpad0, KeyInsert},    {SDL_SCANCODE_KP_1, KeyNumpad0 + 1, KeyEnd},
+    {SDL_SCANCODE_KP_2, KeyNumpad0 + 2, KeyDown},  {SDL_SCANCODE_KP_3, KeyNumpad0 + 3, KeyPageDown},
+    {SDL_SCANCODE_KP_4, KeyNumpad0 + 4, KeyLeft},  {SDL_SCANCODE_KP_5, KeyNumpad0 + 5, KeyClear},
+    {SDL_SCANCODE_KP_6, KeyNumpad0 + 6, KeyRight}, {SDL_SCANCODE_KP_7, KeyNumpad0 + 7, KeyHome},
+    {SDL_SCANCODE_KP_8, KeyNumpad0 + 8, KeyUp},    {SDL_SCANCODE_KP_9, KeyNumpad0 + 9, KeyPageUp},
+    {SDL_SCANCODE_KP_PERIOD, KeyDecimal, KeyDelete},
 };
 }  // namespace
 
@@ -42,9 +57,9 @@ int virtualKeyOf(const SDL_Keysym& key) {
 int virtualKeyOf(SDL_Keycode key) {
     if (key >= SDLK_a && key <= SDLK_z) return 'A' + (key - SDLK_a);
     if (key >= SDLK_0 && key <= SDLK_9) return '0' + (key - SDLK_0);
-    if (key >= SDLK_F1 && key <= SDLK_F12) return 112 + (key - SDLK_F1);
-    if (key >= SDLK_KP_1 && key <= SDLK_KP_9) return 97 + (key - SDLK_KP_1);
-    if (key == SDLK_KP_0) return 96;
+    if (key >= SDLK_F1 && key <= SDLK_F12) return KeyF1 + (key - SDLK_F1);
+    if (key >= SDLK_KP_1 && key <= SDLK_KP_9) return KeyNumpad0 + 1 + (key - SDLK_KP_1);
+    if (key == SDLK_KP_0) return KeyNumpad0;
     for (const KeyCode& k : kNamedKeys)
         if (k.key == key) return k.vk;
     return 0;
@@ -60,10 +75,12 @@ int shiftStateOf(Uint16 modifiers) {
 
 int characterOfKey(int virtualKey) {
     switch (virtualKey) {
-        case 8:
-        case 13:
-        case 27:
-            return virtualKey;
+        case KeyBackspace:
+            return CharBackspace;
+        case KeyReturn:
+            return CharReturn;
+        case KeyEscape:
+            return CharEscape;
         default:
             return -1;
     }

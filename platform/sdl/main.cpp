@@ -56,25 +56,12 @@ std::string missingDisplay() {
     return "cannot open the display \"" + (display.empty() ? wayland : display) + "\"";
 }
 
-// The SDL backend playing each sound from the folder of the wave files.
-class GameBackend : public plat::sdl::SdlBackend {
-public:
-    GameBackend(const plat::DisplayMode& mode, const plat::GameFolders& folders)
-        : SdlBackend(mode, folders.pictures), folders_(folders) {}
-    void playSound(const std::string& path, int flags) override {
-        SdlBackend::playSound(folders_.waveFile(path), flags);
-    }
-
-private:
-    plat::GameFolders folders_;
-};
-
 // Where nobody sees the window nobody can answer a message box: its text
 // goes to standard error and it takes its default button, so the program
 // never waits for a click that cannot come.
-class UnseenBackend : public GameBackend {
+class UnseenBackend : public plat::sdl::SdlBackend {
 public:
-    using GameBackend::GameBackend;
+    using SdlBackend::SdlBackend;
     int runMessageBox(plat::System&, plat::MessageBox& box) override {
         std::fprintf(stderr, "corvane: %s\n", box.prompt.c_str());
         return box.defaultAnswer();
@@ -83,8 +70,10 @@ public:
 
 // The exit status: 1 when the game refused to start.
 int runGame(const plat::DisplayMode& mode, const plat::GameFolders& folders) {
-    std::unique_ptr<GameBackend> backend = unseenDriver() ? std::make_unique<UnseenBackend>(mode, folders)
-                                                          : std::make_unique<GameBackend>(mode, folders);
+    using plat::sdl::SdlBackend;
+    std::unique_ptr<SdlBackend> backend =
+        unseenDriver() ? std::make_unique<UnseenBackend>(mode, folders.pictures, folders.waves)
+                       : std::make_unique<SdlBackend>(mode, folders.pictures, folders.waves);
     plat::System sys(*backend, mode.width, mode.height);
     StartupModule startup(sys, folders.program, folders.pictures);
     // Why the game cannot start goes to the terminal too (an unseen box prints itself).

@@ -13,8 +13,8 @@ namespace {
 constexpr int64_t kPresentEveryMs = 10;
 }  // namespace
 
-SdlBackend::SdlBackend(const DisplayMode& mode, const std::string& pictureFolder)
-    : video_(mode, pictureFolder + "/icon.bmp"), start_(SDL_GetTicks64()) {
+SdlBackend::SdlBackend(const DisplayMode& mode, const std::string& pictureFolder, const std::string& waveFolder)
+    : video_(mode, pictureFolder + "/icon.bmp"), waveFolder_(waveFolder), start_(SDL_GetTicks64()) {
     SDL_StartTextInput();
 }
 

@@ -19,16 +19,19 @@ namespace plat::sdl {
 
 class SdlBackend : public Backend {
 public:
-    // SDL's video subsystem must be running (audio is optional).
-    SdlBackend(const DisplayMode& mode, const std::string& pictureFolder);
+    // SDL's video subsystem must be running (audio is optional). The game's
+    // wave files are played from waveFolder.
+    SdlBackend(const DisplayMode& mode, const std::string& pictureFolder, const std::string& waveFolder);
 
     int64_t now() override;
     void pollInput(System& sys) override;
     void waitUntil(System& sys, int64_t until) override;
     void present(System& sys) override;
-    void playSound(const std::string& path, int flags) override { sound_.play(path, flags); }
+    void playSound(const std::string& waveFile, int flags) override { sound_.play(waveFolder_ + "/" + waveFile, flags); }
     int runMessageBox(System& sys, MessageBox& box) override;
     void pointerChanged(System& sys) override;
+    // The file of the sound playing now ("" when silent).
+    std::string soundPlaying() const { return sound_.playing(); }
 
 private:
     void toWindows(System& sys, const SDL_Event& e);
@@ -40,6 +43,7 @@ private:
     SdlVideo video_;
     SdlPointer pointer_;
     SdlSound sound_;
+    std::string waveFolder_;
     uint64_t start_;
     uint64_t shownVersion_ = 0;
     int64_t lastPresent_ = -1000;

@@ -24,6 +24,14 @@ TEST(Charset, Utf8ToWindows1252DropsWhatTheSetLacks) {
     EXPECT_EQ(utf8To1252("\xBF" "b"), "b");                // stray continuation byte
 }
 
+TEST(Charset, Utf8ToWindows1252ExactlyTakesAllOrNothing) {
+    EXPECT_EQ(utf8To1252Exactly("\xC3\xA9t\xE2\x82\xAC"), "\xE9t\x80");
+    EXPECT_EQ(utf8To1252Exactly("ab\xD0\x96"), std::nullopt);  // a character the set lacks
+    EXPECT_EQ(utf8To1252Exactly("a\xC3"), std::nullopt);         // cut short
+    EXPECT_EQ(utf8To1252Exactly("\xC1\x81"), std::nullopt);      // "A" written in two bytes
+    EXPECT_EQ(utf8To1252Exactly("\xF8\x80\x81\x81"), std::nullopt);
+}
+
 TEST(Charset, EveryDefinedByteSurvivesTheRoundTrip) {
     int defined = 0;
     for (int b = 1; b < 256; ++b) {

@@ -57,7 +57,7 @@ protected:
     void SetUp() override {
         setenv("SDL_VIDEODRIVER", "dummy", 1);
         ASSERT_EQ(SDL_Init(SDL_INIT_VIDEO), 0) << SDL_GetError();
-        backend_ = std::make_unique<SdlBackend>(DisplayMode{640, 480, false}, "/nonexistent");
+        backend_ = std::make_unique<SdlBackend>(DisplayMode{640, 480, false}, "/nonexistent", "/nonexistent");
         sys_ = std::make_unique<System>(*backend_, 640, 480);
         form_ = std::make_unique<Form>(*sys_, "window");
         form_->setWidth(640 * 15);

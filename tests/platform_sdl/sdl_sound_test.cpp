@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "platform/basic.h"
+#include "platform/sdl/sdl_backend.h"
 #include "platform/sdl/sdl_sound.h"
 
 namespace plat::sdl {
@@ -57,6 +58,17 @@ protected:
     std::string file(const char* name) { return (dir / name).string(); }
     fs::path dir;
 };
+
+TEST_F(SoundTest, TheBackendPlaysTheGamesSoundFromItsFolderOfWaveFiles) {
+    setenv("SDL_VIDEODRIVER", "dummy", 1);
+    ASSERT_EQ(SDL_InitSubSystem(SDL_INIT_VIDEO), 0) << SDL_GetError();
+    {
+        SdlBackend backend(DisplayMode{640, 480, false}, "/nonexistent", dir.string());
+        backend.playSound("line.wav", SoundAsync | SoundNoDefault);
+        EXPECT_EQ(backend.soundPlaying(), file("line.wav"));
+    }
+    SDL_QuitSubSystem(SDL_INIT_VIDEO);
+}
 
 TEST_F(SoundTest, NewSoundReplacesThePlayingOne) {
     SdlSound sound;

@@ -45,7 +45,7 @@ int GameHarness::count(const std::string& call) const { return int(std::count(lo
 
 std::vector<std::string> GameHarness::sounds() const {
     std::vector<std::string> names;
-    for (const auto& [file, flags] : backend.sounds) names.push_back(file.substr(folder_.size()) + "/" + std::to_string(flags));
+    for (const auto& [file, flags] : backend.sounds) names.push_back(file + "/" + std::to_string(flags));
     return names;
 }
 

@@ -120,8 +120,7 @@ protected:
     // Sounds played since start(), as "file/flags".
     std::vector<std::string> sounds() const {
         std::vector<std::string> names;
-        for (const auto& [path, flags] : backend.sounds)
-            names.push_back(path.substr(folder.size()) + "/" + std::to_string(flags));
+        for (const auto& [file, flags] : backend.sounds) names.push_back(file + "/" + std::to_string(flags));
         return names;
     }
     bool fileExists(const std::string& name) const { return programFolder.has(name); }

@@ -3,10 +3,12 @@
 #include "pictures.h"
 
 #include "shared/picture_catalogue.h"
+#include "tools/catalogue_pairs.h"
 
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <functional>
 #include <numbers>
 #include <stdexcept>
 
@@ -605,11 +607,13 @@ const std::vector<std::string>& backgroundNames() {
 }
 
 Canvas paintBackground(const std::string& name) {
-    // The painters in the catalogue's level order.
-    static constexpr std::array<Canvas (*)(), 5> painters{geysir0, geysir1, eldfell, sheep, waterf};
-    static_assert(painters.size() == catalogue::kBackgrounds.size());
-    for (size_t i = 0; i < painters.size(); ++i)
-        if (name == catalogue::kBackgrounds[i]) return painters[i]();
+    // The painter of each of catalogue::kBackgrounds, by name.
+    static constexpr std::array<NamedPainter, 5> painters{{
+        {"geysir0", geysir0}, {"geysir1", geysir1}, {"eldfell", eldfell}, {"sheep", sheep}, {"waterf", waterf},
+    }};
+    static_assert(catalogue_pairs::pairsEachOnce(painters, catalogue::kBackgrounds, std::identity()));
+    for (const NamedPainter& painter : painters)
+        if (name == painter.name) return painter.paint();
     throw std::invalid_argument("no background named " + name);
 }
 

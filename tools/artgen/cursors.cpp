@@ -2,8 +2,11 @@
 // marks the pixels that are not drawn.
 #include "window_art.h"
 
+#include "shared/picture_catalogue.h"
+
 #include <algorithm>
 #include <cmath>
+#include <string_view>
 #include <vector>
 
 namespace art {
@@ -51,8 +54,8 @@ Canvas greyArrow(const std::vector<Point>& poly) {
 }  // namespace
 
 Canvas windowCursor() {
-    // Tip at (6, 7); the polygon's first corner is the tip pixel's corner.
-    const double x = 6, y = 7;
+    // The tip at the hot spot; the polygon's first corner is the tip pixel's corner.
+    const double x = catalogue::WindowPointer.hotX, y = catalogue::WindowPointer.hotY;
     return greyArrow({{x, y},
                       {x + 1, y},
                       {x + 13, y + 12.5},
@@ -64,8 +67,8 @@ Canvas windowCursor() {
 }
 
 Canvas boardCursor() {
-    // A shaft hanging from (15, 7) and a head pointing down at the column.
-    const double cx = 15.5, top = 7;
+    // A shaft hanging from the hot spot and a head pointing down at the column.
+    const double cx = catalogue::BoardPointer.hotX + 0.5, top = catalogue::BoardPointer.hotY;
     return greyArrow({{cx - 3.5, top},
                       {cx + 3.5, top},
                       {cx + 3.5, top + 11},
@@ -76,7 +79,8 @@ Canvas boardCursor() {
 }
 
 Canvas handCursor() {
-    // '#' outline, '.' white; the index finger's tip is at (6, 0).
+    // '#' outline, '.' white; the index finger's tip is the middle of the
+    // first row's outline, and goes to the hot spot.
     static const char* const rows[] = {
         "     ###            ",
         "    #...#           ",
@@ -99,12 +103,15 @@ Canvas handCursor() {
         "    #............#  ",
         "    ##############  ",
     };
+    const std::string_view tipRow = rows[0];
+    const int tipX = int(tipRow.find('#') + tipRow.rfind('#')) / 2;
+    const int dx = catalogue::HandPointer.hotX - tipX, dy = catalogue::HandPointer.hotY;
     Canvas c(kSize, kSize, kCursorTransparent);
     int y = 0;
     for (const char* row : rows) {
         for (int x = 0; row[x]; ++x) {
-            if (row[x] == '#') c.set(x, y, kBlack);
-            if (row[x] == '.') c.set(x, y, kWhite);
+            if (row[x] == '#') c.set(x + dx, y + dy, kBlack);
+            if (row[x] == '.') c.set(x + dx, y + dy, kWhite);
         }
         ++y;
     }

@@ -15,6 +15,12 @@ Canvas paintBackground(const std::string& name);
 // Names of the level backgrounds, in level order.
 const std::vector<std::string>& backgroundNames();
 
+// A picture's name in the catalogue and the painter that draws it.
+struct NamedPainter {
+    const char* name;
+    Canvas (*paint)();
+};
+
 // The file a picture of that name is written to in dir.
 inline std::string bmpPath(const std::string& dir, const std::string& name) { return dir + "/" + name + ".bmp"; }
 

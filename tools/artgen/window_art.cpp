@@ -5,9 +5,11 @@
 #include "window_art.h"
 
 #include "shared/picture_catalogue.h"
+#include "tools/catalogue_pairs.h"
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
 #include <initializer_list>
 
 namespace art {
@@ -176,12 +178,20 @@ Canvas gameOverPicture() {
 
 void writeWindowArt(const std::string& dir) {
     for (MenuItem item : kMenuItems) writeBmp8(menuHighlight(item), bmpPath(dir, menuButton(item).highlight));
-    // The painters of catalogue::kWindowPictures, in its order.
-    static constexpr std::array<Canvas (*)(), 8> painters{windowArtwork, pausePicture,  gameOverPicture,
-                                                          splashPicture, windowCursor,  boardCursor,
-                                                          handCursor,    iconPicture};
-    static_assert(painters.size() == catalogue::kWindowPictures.size());
-    for (size_t i = 0; i < painters.size(); ++i) writeBmp8(painters[i](), bmpPath(dir, catalogue::kWindowPictures[i]));
+    // The painter of each of catalogue::kWindowPictures, by name.
+    static constexpr std::array<NamedPainter, 8> painters{{
+        {"visual", windowArtwork},
+        {"pause", pausePicture},
+        {"gameOver", gameOverPicture},
+        {"splash", splashPicture},
+        {catalogue::WindowPointer.picture, windowCursor},
+        {catalogue::BoardPointer.picture, boardCursor},
+        {catalogue::HandPointer.picture, handCursor},
+        {"icon", iconPicture},
+    }};
+    static_assert(catalogue_pairs::pairsEachOnce(painters, catalogue::kWindowPictures, std::identity()));
+    for (const char* name : catalogue::kWindowPictures)
+        writeBmp8(catalogue_pairs::makerOf(painters, name).paint(), bmpPath(dir, name));
 }
 
 }  // namespace art

@@ -57,10 +57,11 @@ Canvas gameOverPicture();
 Canvas splashPicture();
 
 constexpr Rgb kCursorTransparent{255, 0, 255};
-Canvas windowCursor();  // grey arrow up-left, hot spot (6, 7)
-Canvas boardCursor();   // grey arrow down, hot spot (15, 7)
-Canvas handCursor();    // white hand, hot spot (6, 0)
-Canvas iconPicture();  // the window icon, 32 x 32
+// The pointers, each drawn round its hot spot in the catalogue.
+Canvas windowCursor();  // grey arrow up-left
+Canvas boardCursor();   // grey arrow down
+Canvas handCursor();    // white hand, the index finger's tip at the hot spot
+Canvas iconPicture();   // the window icon, 32 x 32
 // The same icon painted size x size pixels: its parts keep their places and
 // proportions, and at 32 it is the window icon. For the desktop's 48 x 48,
 // which no whole multiple of 32 gives.

@@ -4,6 +4,7 @@
 #include <map>
 #include <sstream>
 
+#include "platform/input.h"
 #include "platform/system.h"
 #include "script.h"
 
@@ -119,7 +120,8 @@ struct LineParser {
                 if (cmd.text.empty() || !chars) return fail("expected: type TEXT (characters of the 8-bit set)");
                 const std::vector<int>& list = *chars;
                 for (int c : list)
-                    if (c < 32 || c == 127) return fail("type takes printable characters only");
+                    if (c < plat::CharSpace || c == plat::CharDelete)
+                        return fail("type takes printable characters only");
                 return true;
             }
             case Kind::Move:
@@ -194,16 +196,23 @@ Script parse(std::istream& in) {
 }
 
 std::optional<KeyStroke> keyFromName(const std::string& name) {
+    using namespace plat;
     static const std::map<std::string, KeyStroke> named = {
-        {"Left", {37, -1}},   {"Up", {38, -1}},         {"Right", {39, -1}},    {"Down", {40, -1}},
-        {"Return", {13, 13}}, {"Escape", {27, 27}},     {"Backspace", {8, 8}},  {"Space", {32, 32}},
+        {"Left", {KeyLeft, -1}},
+        {"Up", {KeyUp, -1}},
+        {"Right", {KeyRight, -1}},
+        {"Down", {KeyDown, -1}},
+        {"Return", {KeyReturn, CharReturn}},
+        {"Escape", {KeyEscape, CharEscape}},
+        {"Backspace", {KeyBackspace, CharBackspace}},
+        {"Space", {KeySpace, CharSpace}},
     };
     auto it = named.find(name);
     if (it != named.end()) return it->second;
     auto chars = textTo1252(name);
     if (!chars || chars->size() != 1) return std::nullopt;
     int c = chars->front();
-    if (c < 32 || c == 127) return std::nullopt;
+    if (c < plat::CharSpace || c == plat::CharDelete) return std::nullopt;
     int code = (c >= 'a' && c <= 'z') ? c - 32 : c;
     return KeyStroke{code, c};
 }

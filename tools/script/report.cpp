@@ -12,11 +12,6 @@ using nlohmann::json;
 
 namespace {
 
-std::string fileNameOf(const std::string& path) {
-    size_t slash = path.find_last_of('/');
-    return slash == std::string::npos ? path : path.substr(slash + 1);
-}
-
 std::string pictureName(const plat::Control& c) { return c.picture() ? c.picture()->name : std::string(); }
 
 json boardRows(const logic& g) {
@@ -88,8 +83,8 @@ void Runner::dump() {
     if (g) addGameState(d, *g);
     json sounds = json::array();
     for (; soundsSeen_ < backend_.sounds.size(); ++soundsSeen_) {
-        const auto& [path, flags] = backend_.sounds[soundsSeen_];
-        sounds.push_back({fileNameOf(path), flags});
+        const auto& [file, flags] = backend_.sounds[soundsSeen_];
+        sounds.push_back({file, flags});
     }
     d["sounds"] = sounds;
     json boxes = json::array();

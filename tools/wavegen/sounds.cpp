@@ -3,11 +3,15 @@
 #include "sounds.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdio>
 #include <fstream>
 #include <numbers>
 #include <stdexcept>
+
+#include "shared/sound_catalogue.h"
+#include "tools/catalogue_pairs.h"
 
 namespace wave {
 
@@ -166,11 +170,28 @@ Samples leaveMeTune() {
     return toSamples(b, 0.55);
 }
 
+namespace {
+
+// Each sound of the catalogue with its synthesis, paired by name.
+constexpr std::array<SoundFile, 5> kMakers{{
+    {catalogue::BoxSound.file, boxSound},
+    {catalogue::LineSound.file, lineSound},
+    {catalogue::DownSound.file, downSound},
+    {catalogue::OffSound.file, offSound},
+    {catalogue::LeaveMeSound.file, leaveMeTune},
+}};
+static_assert(catalogue_pairs::pairsEachOnce(kMakers, catalogue::kSounds,
+                                             [](const catalogue::Sound& s) { return s.file; }));
+
+}  // namespace
+
 const std::vector<SoundFile>& soundFiles() {
-    static const std::vector<SoundFile> files = {
-        {"box.wav", boxSound}, {"line.wav", lineSound},     {"down.wav", downSound},
-        {"off.wav", offSound}, {"leavme.wav", leaveMeTune},
-    };
+    static const std::vector<SoundFile> files = [] {
+        std::vector<SoundFile> inOrder;
+        for (const catalogue::Sound& sound : catalogue::kSounds)
+            inOrder.push_back(catalogue_pairs::makerOf(kMakers, sound.file));
+        return inOrder;
+    }();
     return files;
 }
 

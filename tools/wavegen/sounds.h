@@ -18,9 +18,10 @@ Samples offSound();      // panels close: a short falling blip
 Samples leaveMeTune();   // the information panel's tune; loops seamlessly
 
 struct SoundFile {
-    const char* name;  // file name in the program folder
+    const char* name;  // the wave file's name (shared/sound_catalogue.h)
     Samples (*make)();
 };
+// Every sound of the catalogue, in its order, with its synthesis.
 const std::vector<SoundFile>& soundFiles();
 
 // A complete RIFF/WAVE file: 44-byte header, then the samples.
