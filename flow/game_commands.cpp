@@ -1,5 +1,6 @@
 // The game's states outside the board: the letter keys, the Return key,
-// starting a game, the pause flag and leaving the program.
+// starting a game, the pause flag and leaving the program, by EXIT or when
+// the desktop ends it.
 #include "rules/logic.h"
 
 void logic::KeyPressed(Integer KeyAscii) {
@@ -73,6 +74,16 @@ void logic::ExitPressed() {
     visual_->MessageOff();
     sys_.DoEvents();
     visual_->center().setVisible(false);
+    EndGame();
+}
+
+// The desktop ends the program (its window closed, a logout, the terminal
+// gone, Ctrl+C): the run leaves as through EXIT, whatever was open ending
+// as EXIT ends it, and the table is written. On the title screen the table
+// has not been read yet: nothing of this run is there to keep, and the
+// player's file must not be overwritten by the default rows.
+void logic::CloseRequested() {
+    if (bTopTenRead) visual_->ExitClicked();
     EndGame();
 }
 

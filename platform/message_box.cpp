@@ -19,6 +19,12 @@ int MessageBox::defaultAnswer() const {
     return buttons[wanted < int(buttons.size()) ? wanted : 0];
 }
 
+int MessageBox::answerOnClose() const {
+    for (int b : buttons)
+        if (b == AnswerYes) return b;
+    return defaultAnswer();
+}
+
 void MessageBox::choose(int index) {
     if (index >= 0 && index < int(buttons.size())) answer = buttons[index];
 }

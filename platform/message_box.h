@@ -20,6 +20,9 @@ struct MessageBox {
 
     MessageBox(std::string p, std::string t, int f);
     int defaultAnswer() const;
+    // The answer of a box still open when the program is asked to end: Yes
+    // where the box has it (the question whether to quit), else its default.
+    int answerOnClose() const;
     // Keyboard within the box: sets and returns the answer, or 0 while open.
     int key(int keyCode);
     // A button chosen by the mouse.

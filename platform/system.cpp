@@ -122,6 +122,7 @@ void System::DoEvents() {
 void System::runUntil(int64_t until) {
     while (!ended_) {
         DoEvents();
+        if (closeRequested_ && !closing_) close();
         int64_t t = now();
         if (t >= until) return;
         if (!inputPending()) backend_.waitUntil(*this, std::min(nextDue(), until));
@@ -129,6 +130,13 @@ void System::runUntil(int64_t until) {
 }
 
 void System::run() { runUntil(INT64_MAX); }
+
+// Between two turns of the loop: no handler runs and no box is open.
+void System::close() {
+    closing_ = true;
+    if (onCloseRequest) onCloseRequest();
+    end();
+}
 
 void System::end() {
     ended_ = true;

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <deque>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -101,6 +102,16 @@ public:
     [[noreturn]] void end();
     bool ended() const { return ended_; }
 
+    // A request from outside to end the program: the window closed by the
+    // window manager, a signal. It is only noted here; the loop (runUntil)
+    // acts on it at its next turn, never inside a handler, a yield or a
+    // message box (a box open meanwhile is answered by answerOnClose). It
+    // then calls onCloseRequest, the program's own way out, and ends the
+    // program. Requests after the first change nothing.
+    void requestClose() { closeRequested_ = true; }
+    bool closeRequested() const { return closeRequested_; }
+    std::function<void()> onCloseRequest;
+
     // Repaint bookkeeping: the version goes up with every visible change;
     // the damaged area is the part of the screen those changes touched.
     void invalidate();                     // the whole screen
@@ -123,6 +134,7 @@ private:
     void dispatchKey(const InputEvent& e);
     void dispatchMouse(const InputEvent& e);
     bool fireOneDueTimer();
+    void close();
     void mouseTo(const Hit& hit, const InputEvent& e, bool isMove);
 
     Backend& backend_;
@@ -141,6 +153,8 @@ private:
     std::vector<MessageBox*> modal_;
     int screenPointer_ = PointerDefault;
     bool ended_ = false;
+    bool closeRequested_ = false;
+    bool closing_ = false;
     uint64_t version_ = 1;
     Control::Rect damaged_{};
     bool damagedAll_ = true;

@@ -73,6 +73,7 @@ public:
     Integer StartLevel() const;
     void SetStartLevel(Integer v);
     void EndPendingName();  // a pending name is done with what was typed so far
+    void CloseRequested();  // the desktop ends the program: the window closed, a signal
 
     // The windows this object created.
     VisualInterface& visual() { return *visual_; }
@@ -166,6 +167,7 @@ private:
     Integer iControl = KeyboardControl;
     Integer iBlockType = PipesSet;
     Integer iGameStartLevel = 0;
+    bool bTopTenRead = false;  // the top-ten file has been read: the table is this run's
 
     std::unique_ptr<BlackInterface> black_;
     std::unique_ptr<OptionsInterface> options_;

@@ -6,6 +6,7 @@ logic::logic(Program& program, WindowFactory& windows) : program_(program), sys_
     bFalling = true;
     iPaused = 0;
     iState = NoGame;
+    sys_.onCloseRequest = [this] { CloseRequested(); };
 
     // The title window covers the whole screen, however wide it is.
     double screenHeight = sys_.screenHeightTwips();
@@ -29,7 +30,7 @@ logic::logic(Program& program, WindowFactory& windows) : program_(program), sys_
     visual_->Init();  // ends by calling VisualInitDone
 }
 
-logic::~logic() = default;
+logic::~logic() { sys_.onCloseRequest = nullptr; }
 
 void logic::VisualInitDone() { black_->Timer1().setEnabled(true); }
 
@@ -41,4 +42,5 @@ void logic::splashDone() {
     sys_.DoEvents();
     visual_->Timer1().setEnabled(false);
     ReadTopTen();
+    bTopTenRead = true;
 }

@@ -33,6 +33,10 @@ public:
         int flags;
     };
 
+    // A reply that leaves the box open until a close request comes
+    // (System::requestClose), which then answers it.
+    static constexpr int kCloseWhileOpen = -1;
+
     std::deque<int> answers;                         // replies to the next boxes
     std::vector<std::pair<std::string, int>> sounds;  // every sound call: wave file, flags
     std::vector<ShownBox> boxes;                      // every box shown, in order

@@ -5,6 +5,8 @@
 // the window on, or a game that refused to start (a missing picture); with
 // status 2 when CORVANE_WINDOW asks for a window it cannot have. Its
 // command line (--help, --version) is answered first: platform/sdl/command_line.h.
+// The window manager's close, SIGTERM, SIGHUP and SIGINT leave the game as
+// its EXIT command does (close_signals.h), with status 0.
 #define SDL_MAIN_HANDLED
 #include <SDL.h>
 
@@ -18,6 +20,7 @@
 #include "platform/game_folders.h"
 #include "platform/media/media_library.h"
 #include "platform/message_box.h"
+#include "platform/sdl/close_signals.h"
 #include "platform/sdl/command_line.h"
 #include "platform/sdl/player_folder.h"
 #include "platform/sdl/sdl_backend.h"
@@ -93,6 +96,7 @@ int main(int argc, char** argv) {
     if (std::optional<int> answered = plat::sdl::answerCommandLine(argc, argv)) return *answered;
     plat::useMediaLibrary();
     SDL_SetMainReady();
+    plat::sdl::CloseSignals closeSignals;
     if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_TIMER) != 0) {
         std::fprintf(stderr, "corvane: cannot start SDL: %s\n", SDL_GetError());
         return 1;
@@ -109,6 +113,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     SDL_InitSubSystem(SDL_INIT_AUDIO);  // without sound the game goes on silently
+    closeSignals.start();
     int status = 0;
     try {
         const plat::GameFolders folders = plat::gameFolders(programFolder(), plat::sdl::makePlayerFolder);
@@ -120,6 +125,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "corvane: %s\n", e.what());
         status = 1;
     }
+    closeSignals.stop();
     SDL_Quit();
     return status;
 }

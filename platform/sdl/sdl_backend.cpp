@@ -22,15 +22,25 @@ int64_t SdlBackend::now() { return int64_t(SDL_GetTicks64() - start_); }
 
 void SdlBackend::pollInput(System& sys) {
     SDL_Event e;
-    // Once the box is answered the rest stays queued for the windows.
-    while ((!box_ || box_->answer == 0) && SDL_PollEvent(&e)) {
-        if (e.type == SDL_QUIT) sys.end();
+    // Once the box is answered, or the program asked to end, the rest stays
+    // queued for the windows.
+    while ((!box_ || (box_->answer == 0 && !sys.closeRequested())) && SDL_PollEvent(&e)) {
+        if (closeRequest(e)) {
+            sys.requestClose();
+            continue;
+        }
         if (windowEvent(e) || restOfBoxKey(e)) continue;
         if (box_)
             toBox(sys, e);
         else
             toWindows(sys, e);
     }
+}
+
+// The window manager's close (title bar, Alt+F4, a logout), and the quit that
+// SDL sends after it or that the program's signal watcher sends.
+bool SdlBackend::closeRequest(const SDL_Event& e) {
+    return e.type == SDL_QUIT || (e.type == SDL_WINDOWEVENT && e.window.event == SDL_WINDOWEVENT_CLOSE);
 }
 
 bool SdlBackend::windowEvent(const SDL_Event& e) {
@@ -129,10 +139,13 @@ int SdlBackend::runMessageBox(System& sys, MessageBox& box) {
     pressedButton_ = -1;
     doubleClicks_ = {};  // a click on the box and one on a window make no pair
     pointerChanged(sys);
-    // The windows' timers keep running while the box is open.
+    // The windows' timers keep running while the box is open. A request to
+    // end the program answers it, so that the loop can act on the request.
     while (box.answer == 0) {
+        if (sys.closeRequested()) box.answer = box.answerOnClose();
+        if (box.answer != 0) break;
         sys.DoEvents();
-        if (box.answer == 0) waitUntil(sys, sys.nextDue());
+        if (box.answer == 0 && !sys.closeRequested()) waitUntil(sys, sys.nextDue());
     }
     return box.answer;
 }

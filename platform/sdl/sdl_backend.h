@@ -37,6 +37,7 @@ private:
     void toWindows(System& sys, const SDL_Event& e);
     void toBox(System& sys, const SDL_Event& e);
     void postMouse(System& sys, InputEvent::Type type, int code, int wx, int wy, int clicks = 1);
+    static bool closeRequest(const SDL_Event& e);
     bool windowEvent(const SDL_Event& e);
     bool restOfBoxKey(const SDL_Event& e);
 

@@ -38,7 +38,7 @@ TEST(ScriptCheck, BadLineIsRefusedWithItsNumberAndNothingRuns) {
         {"screen 800 16385", "line 3: the height must be a whole number from 1 to 16384, not \"16385\"\n"},
         {"click 10", "line 3: expected: click X Y [left|right]\n"},
         {"click 10 20 middle", "line 3: the button must be left or right, not \"middle\"\n"},
-        {"answer maybe", "line 3: the answer must be yes, no or ok, not \"maybe\"\n"},
+        {"answer maybe", "line 3: the answer must be yes, no, ok or close, not \"maybe\"\n"},
         {"start", "line 3: start may be given only once\n"},
         {"dump now", "line 3: expected: dump\n"},
     };

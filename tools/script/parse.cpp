@@ -27,9 +27,9 @@ const std::map<std::string, CommandForm>& commandTable() {
         {"move", {Kind::Move, "move X Y"}},         {"down", {Kind::Down, "down X Y [left|right]"}},
         {"up", {Kind::Up, "up X Y [left|right]"}},  {"click", {Kind::Click, "click X Y [left|right]"}},
         {"dblclick", {Kind::DblClick, "dblclick X Y [left|right]"}},
-        {"rnd", {Kind::Rnd, "rnd V1 V2 ..."}},      {"answer", {Kind::Answer, "answer yes|no|ok"}},
+        {"rnd", {Kind::Rnd, "rnd V1 V2 ..."}},      {"answer", {Kind::Answer, "answer yes|no|ok|close"}},
         {"dump", {Kind::Dump, "dump"}},             {"grid", {Kind::Grid, "grid"}},
-        {"shot", {Kind::Shot, "shot FILE"}},
+        {"shot", {Kind::Shot, "shot FILE"}},        {"close", {Kind::Close, "close"}},
     };
     return table;
 }
@@ -104,6 +104,7 @@ struct LineParser {
             case Kind::Twips:
                 return count(2, 2, form.usage) && number(1, 1, 1000, cmd.a, "X") && number(2, 1, 1000, cmd.b, "Y");
             case Kind::Start:
+            case Kind::Close:
             case Kind::Dump:
             case Kind::Grid:
                 return count(0, 0, form.usage);
@@ -135,8 +136,8 @@ struct LineParser {
                 return rnd();
             case Kind::Answer:
                 if (!count(1, 1, form.usage)) return false;
-                if (w[1] != "yes" && w[1] != "no" && w[1] != "ok")
-                    return fail("the answer must be yes, no or ok, not \"" + w[1] + "\"");
+                if (w[1] != "yes" && w[1] != "no" && w[1] != "ok" && w[1] != "close")
+                    return fail("the answer must be yes, no, ok or close, not \"" + w[1] + "\"");
                 cmd.text = w[1];
                 return true;
             case Kind::Shot:

@@ -45,13 +45,26 @@ void Runner::exec(const Command& c) {
                 else earlyRandom_.push_back(v);
             }
             return;
-        case Kind::Answer:
-            backend_.answers.push_back(c.text == "yes" ? plat::AnswerYes : c.text == "no" ? plat::AnswerNo : plat::AnswerOk);
-            return;
+        case Kind::Answer: backend_.answers.push_back(answerCode(c.text)); return;
+        case Kind::Close: close(); return;
         case Kind::Dump: dump(); return;
         case Kind::Grid: grid(); return;
         case Kind::Shot: shot(c.text); return;
     }
+}
+
+int Runner::answerCode(const std::string& answer) {
+    if (answer == "yes") return plat::AnswerYes;
+    if (answer == "no") return plat::AnswerNo;
+    if (answer == "close") return plat::HeadlessBackend::kCloseWhileOpen;
+    return plat::AnswerOk;
+}
+
+// The window manager's close or a signal, now: the loop takes it at once.
+void Runner::close() {
+    if (!gameRunning()) return;
+    sys_->requestClose();
+    sys_->runUntil(backend_.now());
 }
 
 void Runner::start() {

@@ -23,6 +23,8 @@ private:
     void exec(const Command& c);
     void start();
     void wait(long long ms);
+    void close();
+    static int answerCode(const std::string& answer);
     void press(const KeyStroke& k);
     void typeText(const std::string& text);
     void mouse(const Command& c);
