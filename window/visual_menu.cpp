@@ -22,7 +22,8 @@ struct MenuSpot {
     Place highlightPlace;
 };
 
-const MenuSpot kMenu[] = {  // in the order of VisualWindow::Hotspot
+// In the order of VisualWindow::Hotspot.
+const MenuSpot kMenu[] = {
     {"start", {270, 2550, 1635, 615}, catalogue::StartHighlight, {300, 2565, 1545, 600}},
     {"optionsTouch", {255, 3435, 1965, 600}, catalogue::OptionsHighlight, {315, 3465, 1830, 540}},
     {"info", {270, 4275, 1395, 645}, catalogue::InfoHighlight, {270, 4245, 1515, 645}},

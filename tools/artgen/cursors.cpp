@@ -81,6 +81,7 @@ Canvas boardCursor() {
 Canvas handCursor() {
     // '#' outline, '.' white; the index finger's tip is the middle of the
     // first row's outline, and goes to the hot spot.
+    // clang-format off
     static const char* const rows[] = {
         "     ###            ",
         "    #...#           ",
@@ -103,6 +104,7 @@ Canvas handCursor() {
         "    #............#  ",
         "    ##############  ",
     };
+    // clang-format on
     const std::string_view tipRow = rows[0];
     const int tipX = int(tipRow.find('#') + tipRow.rfind('#')) / 2;
     const int dx = catalogue::HandPointer.hotX - tipX, dy = catalogue::HandPointer.hotY;
