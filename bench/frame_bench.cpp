@@ -17,9 +17,9 @@
 #include <string>
 
 #include "platform/compositor.h"
+#include "platform/headless/headless_backend.h"
 #include "platform/media/bmp_file.h"
 #include "platform/media/media_library.h"
-#include "platform/headless/headless_backend.h"
 #include "platform/sdl/sdl_video.h"
 #include "platform/system.h"
 #include "startup/startup_module.h"

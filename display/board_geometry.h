@@ -24,9 +24,7 @@ struct Pixel {
 };
 
 // Upper left corner of the block at (iY, iX): BlockPitch apart, 40 wide.
-inline Pixel blockCorner(Integer iY, Integer iX) {
-    return {BlockPitch * (iX - 1) + 2, 382 - BlockPitch * (iY - 1)};
-}
+inline Pixel blockCorner(Integer iY, Integer iX) { return {BlockPitch * (iX - 1) + 2, 382 - BlockPitch * (iY - 1)}; }
 
 // Cell image n (1 upper left, 2 upper right, 3 lower left, 4 lower right).
 inline Pixel cellCorner(Integer iY, Integer iX, int n) {

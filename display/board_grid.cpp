@@ -15,7 +15,8 @@ void VisualWindow::createPosition(Integer iY, Integer iX) {
     const plat::Control& laserTemplate = laser(0);
     bool set = branches();
     for (int n = 1; n <= board::PiecesPerPosition; ++n) {
-        form_.loadElement(laserTemplate, k + n).setPicture(templ(catalogue::laserPicture(n <= LaserRight, set)).picture());
+        form_.loadElement(laserTemplate, k + n)
+            .setPicture(templ(catalogue::laserPicture(n <= LaserRight, set)).picture());
     }
 }
 
@@ -45,7 +46,8 @@ void VisualWindow::setLaserPictures(Integer iY, Integer iX) {
     bool set = branches();
     const plat::PictureRef& vertical = templ(catalogue::laserPicture(true, set)).picture();
     const plat::PictureRef& horizontal = templ(catalogue::laserPicture(false, set)).picture();
-    for (int n = 1; n <= board::PiecesPerPosition; ++n) laser(k + n).setPicture(n <= LaserRight ? vertical : horizontal);
+    for (int n = 1; n <= board::PiecesPerPosition; ++n)
+        laser(k + n).setPicture(n <= LaserRight ? vertical : horizontal);
 }
 
 void VisualWindow::ReInitSmallLasers() {

@@ -9,18 +9,25 @@ void logic::KeyPressed(Integer KeyAscii) {
         return;
     }
     switch (KeyAscii) {
-        case 'p': case 'P':
+        case 'p':
+        case 'P':
             if (visual_->Timer1().enabled() && !visual_->pause().visible()) {
                 visual_->pause().setVisible(true);
                 iPaused = PauseOn;
             }
             break;
-        case 's': case 'S': visual_->StartClick(); break;
-        case 'o': case 'O': visual_->OptionsMouseDown(); break;
-        case 'i': case 'I': visual_->InfoClick(); break;
-        case 'c': case 'C': visual_->ScoresClicked(); break;
-        case 'e': case 'E': visual_->ExitClicked(); break;
-        case 'h': case 'H': visual_->HelpClicked(); break;
+        case 's':
+        case 'S': visual_->StartClick(); break;
+        case 'o':
+        case 'O': visual_->OptionsMouseDown(); break;
+        case 'i':
+        case 'I': visual_->InfoClick(); break;
+        case 'c':
+        case 'C': visual_->ScoresClicked(); break;
+        case 'e':
+        case 'E': visual_->ExitClicked(); break;
+        case 'h':
+        case 'H': visual_->HelpClicked(); break;
         default: break;
     }
 }

@@ -81,7 +81,8 @@ void logic::ReadTopTen() {
 // Either way the game goes on with the default rows.
 void logic::RejectTopTen(const plat::DataFile& file) {
     const std::string path = program_.gPath + kTopTenFile;
-    bool written = WorthKeeping(file) ? plat::replaceKeepingOld(path, kMarkerLine) : plat::writeDataFile(path, kMarkerLine);
+    bool written = WorthKeeping(file) ? plat::replaceKeepingOld(path, kMarkerLine)
+                                      : plat::writeDataFile(path, kMarkerLine);
     oTopTenSeen = written ? plat::DataFile{plat::DataFile::State::Read, kMarkerLine} : file;
     lHiScore = 0;
     visual_->hiscore().setCaption("0");

@@ -43,30 +43,16 @@ void drawControl(Painter& p, const Control& c) {
     if (!c.visible()) return;
     Rect r = c.screenRect();
     switch (c.kind()) {
-        case ControlKind::PictureBox:
-            drawPictureBox(p, c, r);
-            break;
+        case ControlKind::PictureBox: drawPictureBox(p, c, r); break;
         case ControlKind::Image:
             if (c.picture()) p.picture(*c.picture(), r.x, r.y, true);
             break;
-        case ControlKind::Label:
-            drawLabel(p, c, r);
-            break;
-        case ControlKind::Box:
-            p.fill(r, c.backColor());
-            break;
-        case ControlKind::Frame:
-            drawFrame(p, c, r);
-            break;
-        case ControlKind::OptionButton:
-            drawOptionButton(p, c, r);
-            break;
-        case ControlKind::ScrollBar:
-            drawScrollBar(p, c, r);
-            break;
-        case ControlKind::CommandButton:
-            drawCommandButton(p, c, r);
-            break;
+        case ControlKind::Label: drawLabel(p, c, r); break;
+        case ControlKind::Box: p.fill(r, c.backColor()); break;
+        case ControlKind::Frame: drawFrame(p, c, r); break;
+        case ControlKind::OptionButton: drawOptionButton(p, c, r); break;
+        case ControlKind::ScrollBar: drawScrollBar(p, c, r); break;
+        case ControlKind::CommandButton: drawCommandButton(p, c, r); break;
     }
     if (!c.children().empty()) drawChildren(p, c.children(), r);
 }

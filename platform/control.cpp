@@ -35,7 +35,10 @@ void Control::setHeight(double v) {
     change([&] { height_ = v; });
 }
 void Control::move(double left, double top) {
-    change([&] { left_ = left; top_ = top; });
+    change([&] {
+        left_ = left;
+        top_ = top;
+    });
 }
 
 void Control::setBounds(double left, double top, double width, double height) {

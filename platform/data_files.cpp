@@ -110,8 +110,8 @@ void FlushFolder(const std::string& path) {
     std::string folder = FolderOf(path);
     Descriptor dir(gCalls.open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY, 0));
     if (dir.open() && gCalls.fsync(dir.fd()) == 0) return;
-    std::fprintf(stderr, "corvane: %s was written, but its folder could not be flushed to the disk: %s\n",
-                 path.c_str(), std::strerror(errno));
+    std::fprintf(stderr, "corvane: %s was written, but its folder could not be flushed to the disk: %s\n", path.c_str(),
+                 std::strerror(errno));
 }
 
 // Renames the file to the first free name of "<file>.bad", "<file>.bad2", ...
@@ -247,8 +247,8 @@ bool replaceKeepingOld(const std::string& name, const std::string& content) {
     }
     if (writeDataFile(*place, content)) return true;
     if (gCalls.rename(kept->c_str(), place->c_str(), true) != 0)  // back in its place
-        std::fprintf(stderr, "corvane: %s could not be put back in its place: %s; it is kept as %s\n",
-                     place->c_str(), std::strerror(errno), kept->c_str());
+        std::fprintf(stderr, "corvane: %s could not be put back in its place: %s; it is kept as %s\n", place->c_str(),
+                     std::strerror(errno), kept->c_str());
     return false;
 }
 
@@ -270,8 +270,10 @@ DataFileLock::DataFileLock(const std::string& path, std::chrono::milliseconds pa
         std::this_thread::sleep_for(std::chrono::milliseconds(10));
     }
     if (why == EWOULDBLOCK)
-        std::fprintf(stderr, "corvane: %s stayed locked by another copy of the game for %g s; %s is written without "
-                     "waiting for it\n", lockFile.c_str(), std::chrono::duration<double>(patience).count(), path.c_str());
+        std::fprintf(stderr,
+                     "corvane: %s stayed locked by another copy of the game for %g s; %s is written without "
+                     "waiting for it\n",
+                     lockFile.c_str(), std::chrono::duration<double>(patience).count(), path.c_str());
     else
         std::fprintf(stderr, "corvane: %s cannot be locked: %s; %s is written without waiting for other copies\n",
                      lockFile.c_str(), std::strerror(why), path.c_str());

@@ -148,10 +148,8 @@ bool focusKeyDown(Form& form, int keyCode, int shift) {
         case KeyLeft:
         case KeyRight:
         case KeyUp:
-        case KeyDown:
-            return arrow(*ring, *c, keyCode);
-        default:
-            return false;
+        case KeyDown: return arrow(*ring, *c, keyCode);
+        default: return false;
     }
 }
 

@@ -13,10 +13,22 @@ Form::~Form() { sys_.formDestroyed(*this); }
 
 void Form::changed() { sys_.invalidate(); }
 
-void Form::setLeft(double v) { left_ = v; changed(); }
-void Form::setTop(double v) { top_ = v; changed(); }
-void Form::setWidth(double v) { width_ = v; changed(); }
-void Form::setHeight(double v) { height_ = v; changed(); }
+void Form::setLeft(double v) {
+    left_ = v;
+    changed();
+}
+void Form::setTop(double v) {
+    top_ = v;
+    changed();
+}
+void Form::setWidth(double v) {
+    width_ = v;
+    changed();
+}
+void Form::setHeight(double v) {
+    height_ = v;
+    changed();
+}
 
 void Form::show() {
     visible_ = true;
@@ -38,12 +50,16 @@ void Form::setEnabled(bool v) {
     changed();
 }
 
-void Form::setBackColor(Color c) { backColor_ = c; changed(); }
-void Form::setPicture(PictureRef p) { picture_ = std::move(p); changed(); }
-
-std::vector<Control*>& Form::siblingsOf(Control* parent) {
-    return parent ? parent->children() : children_;
+void Form::setBackColor(Color c) {
+    backColor_ = c;
+    changed();
 }
+void Form::setPicture(PictureRef p) {
+    picture_ = std::move(p);
+    changed();
+}
+
+std::vector<Control*>& Form::siblingsOf(Control* parent) { return parent ? parent->children() : children_; }
 
 Control& Form::add(ControlKind kind, const std::string& name, Control* parent, int index) {
     owned_.push_back(std::make_unique<Control>(*this, parent, kind, name, index));

@@ -48,7 +48,8 @@ std::string playerFolder(const MakePlayerFolder& makePlayerFolder, std::string& 
         problem = "\"" + dir + "\" is no folder";
         return kNoFolder;
     }
-    if (access(dir.c_str(), W_OK | X_OK) != 0) problem = "cannot write to \"" + dir + "\" (" + std::strerror(errno) + ")";
+    if (access(dir.c_str(), W_OK | X_OK) != 0)
+        problem = "cannot write to \"" + dir + "\" (" + std::strerror(errno) + ")";
     return dir;
 }
 

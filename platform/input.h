@@ -62,8 +62,8 @@ constexpr int CharLast = 255;
 struct InputEvent {
     enum class Type { KeyDown, Char, MouseDown, MouseUp, DblClick, MouseMove };
     Type type = Type::KeyDown;
-    int code = 0;    // key code, character code (0..255) or mouse button
-    int shift = 0;   // shift state of keys and mouse events
+    int code = 0;      // key code, character code (0..255) or mouse button
+    int shift = 0;     // shift state of keys and mouse events
     int x = 0, y = 0;  // screen pixels of mouse events
 };
 

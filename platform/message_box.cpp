@@ -38,42 +38,28 @@ int MessageBox::key(int keyCode) {
     };
     switch (keyCode) {
         case KeyReturn:
-        case KeySpace:
-            choose(focus);
-            break;
+        case KeySpace: choose(focus); break;
         case KeyTab:
         case KeyRight:
-        case KeyDown:
-            focus = (focus + 1) % n;
-            break;
+        case KeyDown: focus = (focus + 1) % n; break;
         case KeyLeft:
-        case KeyUp:
-            focus = (focus + n - 1) % n;
-            break;
-        case 'Y':
-            choose(has(AnswerYes));
-            break;
-        case 'N':
-            choose(has(AnswerNo));
-            break;
+        case KeyUp: focus = (focus + n - 1) % n; break;
+        case 'Y': choose(has(AnswerYes)); break;
+        case 'N': choose(has(AnswerNo)); break;
         case KeyEscape:
             // A question without a Cancel button cannot be escaped.
             choose(has(AnswerOk));
             break;
-        default:
-            break;
+        default: break;
     }
     return answer;
 }
 
 const char* MessageBox::caption(int a) {
     switch (a) {
-        case AnswerYes:
-            return "Yes";
-        case AnswerNo:
-            return "No";
-        default:
-            return "OK";
+        case AnswerYes: return "Yes";
+        case AnswerNo: return "No";
+        default: return "OK";
     }
 }
 

@@ -11,12 +11,12 @@
 namespace plat {
 
 struct MessageBoxLayout {
-    Rect box;                  // the whole box, centred on the screen
+    Rect box;  // the whole box, centred on the screen
     Rect titleBar;
-    Rect icon;                 // empty without the critical-stop icon
-    Rect prompt;               // all its lines
+    Rect icon;                       // empty without the critical-stop icon
+    Rect prompt;                     // all its lines
     std::vector<std::string> lines;  // the prompt broken to fit the screen
-    std::vector<Rect> buttons;  // in the order of MessageBox::buttons
+    std::vector<Rect> buttons;       // in the order of MessageBox::buttons
     // The button at a screen pixel, or -1.
     int buttonAt(int x, int y) const;
 };

@@ -8,9 +8,9 @@
 namespace plat {
 
 struct ScrollBarLayout {
-    Control::Rect bar;  // the whole bar on the screen
-    int arrow;          // width of each arrow button and of the thumb
-    int thumbX;         // left edge of the thumb
+    Control::Rect bar;   // the whole bar on the screen
+    int arrow;           // width of each arrow button and of the thumb
+    int thumbX;          // left edge of the thumb
     int trackX, trackW;  // the thumb's left edge runs from trackX to trackX + trackW
 
     // The part under a screen column of the bar.

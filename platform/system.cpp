@@ -13,8 +13,7 @@ System::System(Backend& backend, int screenWidthPx, int screenHeightPx, int twip
     auto fits = [](int side) { return side >= 1 && side <= kLargestScreenPx; };
     if (!fits(screenW_) || !fits(screenH_))
         throw std::length_error("a screen of " + std::to_string(screenW_) + " x " + std::to_string(screenH_) +
-                                " pixels cannot be had: 1 to " + std::to_string(kLargestScreenPx) +
-                                " pixels each way");
+                                " pixels cannot be had: 1 to " + std::to_string(kLargestScreenPx) + " pixels each way");
 }
 
 System::~System() = default;
@@ -259,17 +258,10 @@ void System::mouseTo(const Hit& hit, const InputEvent& e, bool isMove) {
     int button = isMove ? (buttonHeld_ ? e.code : 0) : e.code;
     const MouseHandler* h = nullptr;
     switch (e.type) {
-        case InputEvent::Type::MouseMove:
-            h = hit.control ? &hit.control->onMouseMove : &hit.form->onMouseMove;
-            break;
-        case InputEvent::Type::MouseDown:
-            h = hit.control ? &hit.control->onMouseDown : &hit.form->onMouseDown;
-            break;
-        case InputEvent::Type::MouseUp:
-            h = hit.control ? &hit.control->onMouseUp : &hit.form->onMouseUp;
-            break;
-        default:
-            break;
+        case InputEvent::Type::MouseMove: h = hit.control ? &hit.control->onMouseMove : &hit.form->onMouseMove; break;
+        case InputEvent::Type::MouseDown: h = hit.control ? &hit.control->onMouseDown : &hit.form->onMouseDown; break;
+        case InputEvent::Type::MouseUp: h = hit.control ? &hit.control->onMouseUp : &hit.form->onMouseUp; break;
+        default: break;
     }
     if (h && *h) (*h)(button, e.shift, x, y);
 }
@@ -333,8 +325,7 @@ void System::dispatchMouse(const InputEvent& e) {
                 c.onClick();
             return;
         }
-        default:
-            return;
+        default: return;
     }
 }
 

@@ -114,8 +114,8 @@ public:
 
     // Repaint bookkeeping: the version goes up with every visible change;
     // the damaged area is the part of the screen those changes touched.
-    void invalidate();                     // the whole screen
-    void damage(const Control::Rect& r);   // one rectangle of it
+    void invalidate();                    // the whole screen
+    void damage(const Control::Rect& r);  // one rectangle of it
     uint64_t version() const { return version_; }
     // The area damaged since the last call (w = 0: none), then none.
     Control::Rect takeDamage();

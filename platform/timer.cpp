@@ -4,8 +4,7 @@
 
 namespace plat {
 
-Timer::Timer(System& sys, std::string name, int intervalMs)
-    : sys_(sys), name_(std::move(name)), interval_(intervalMs) {
+Timer::Timer(System& sys, std::string name, int intervalMs) : sys_(sys), name_(std::move(name)), interval_(intervalMs) {
     sys_.addTimer(*this);
 }
 

@@ -22,17 +22,17 @@ struct KindPipes {
 
 // Kinds 1..11, at index kind - 1.
 inline constexpr std::array<KindPipes, BlockKinds> kKinds{{
-    {true, false, false, true},   // 1
-    {false, true, false, true},   // 2
-    {false, true, true, false},   // 3
-    {true, false, true, false},   // 4
-    {false, false, true, true},   // 5
-    {true, true, false, false},   // 6
-    {true, true, false, true},    // 7
-    {false, true, true, true},    // 8
-    {true, true, true, false},    // 9
-    {true, false, true, true},    // 10
-    {true, true, true, true},     // 11
+    {true, false, false, true},  // 1
+    {false, true, false, true},  // 2
+    {false, true, true, false},  // 3
+    {true, false, true, false},  // 4
+    {false, false, true, true},  // 5
+    {true, true, false, false},  // 6
+    {true, true, false, true},   // 7
+    {false, true, true, true},   // 8
+    {true, true, true, false},   // 9
+    {true, false, true, true},   // 10
+    {true, true, true, true},    // 11
 }};
 
 inline const KindPipes& kindPipes(int kind) { return kKinds.at(size_t(kind - 1)); }
@@ -60,9 +60,7 @@ inline constexpr std::array<CellPicture, 9> kCells{{
     {LitPipe, LitPipe, "h0v0", "H0V0B"},
 }};
 
-inline const char* cellName(const CellPicture& cell, bool branches) {
-    return branches ? cell.branches : cell.pipes;
-}
+inline const char* cellName(const CellPicture& cell, bool branches) { return branches ? cell.branches : cell.pipes; }
 
 // Block and laser pictures of the Branches set carry this after the name of
 // their Pipes twin ("p7", "p7b").
@@ -115,8 +113,7 @@ inline constexpr Pointer HandPointer{"cursor_hand", 6, 0};      // the menu's ho
 // The window's artwork, its pause and game-over pictures, the title's
 // splash, the three mouse pointers and the icon.
 inline constexpr std::array<const char*, 8> kWindowPictures{
-    "visual", "pause", "gameOver", "splash", WindowPointer.picture, BoardPointer.picture, HandPointer.picture,
-    "icon"};
+    "visual", "pause", "gameOver", "splash", WindowPointer.picture, BoardPointer.picture, HandPointer.picture, "icon"};
 
 // ---- Everything --------------------------------------------------------------
 

@@ -16,7 +16,7 @@ public:
         : sys(system), gPath(std::move(folder)), pictures(std::move(pictureFolder)) {}
 
     plat::System& sys;
-    std::string gPath;          // program folder, ending in "/"
+    std::string gPath;            // program folder, ending in "/"
     plat::PictureStore pictures;  // the windows' pictures
     plat::Integer iTwipsX = DesignTwipsPerPixel;
     plat::Integer iTwipsY = DesignTwipsPerPixel;

@@ -17,10 +17,10 @@ struct Sound {
     const char* file;
 };
 
-inline constexpr Sound BoxSound{"box.wav"};        // a block comes to rest or falls into a gap
-inline constexpr Sound LineSound{"line.wav"};      // a laser run lights
-inline constexpr Sound DownSound{"down.wav"};      // the pointer enters a menu hot spot
-inline constexpr Sound OffSound{"off.wav"};        // the text panels close
+inline constexpr Sound BoxSound{"box.wav"};         // a block comes to rest or falls into a gap
+inline constexpr Sound LineSound{"line.wav"};       // a laser run lights
+inline constexpr Sound DownSound{"down.wav"};       // the pointer enters a menu hot spot
+inline constexpr Sound OffSound{"off.wav"};         // the text panels close
 inline constexpr Sound LeaveMeSound{"leavme.wav"};  // the information panel's tune
 
 inline constexpr std::array<Sound, 5> kSounds{BoxSound, LineSound, DownSound, OffSound, LeaveMeSound};

@@ -6,8 +6,6 @@
 
 std::unique_ptr<BlackInterface> GameWindowFactory::createBlack() { return std::make_unique<BlackWindow>(program_); }
 
-std::unique_ptr<OptionsInterface> GameWindowFactory::loadOptions() {
-    return std::make_unique<OptionsWindow>(program_);
-}
+std::unique_ptr<OptionsInterface> GameWindowFactory::loadOptions() { return std::make_unique<OptionsWindow>(program_); }
 
 std::unique_ptr<VisualInterface> GameWindowFactory::loadVisual() { return std::make_unique<VisualWindow>(program_); }

@@ -4,7 +4,9 @@
 #include "rules/logic.h"
 
 StartupModule::StartupModule(plat::System& sys, std::string programFolder, std::string pictureFolder)
-    : sys_(sys), programFolder_(std::move(programFolder)), program_(sys, "", std::move(pictureFolder)),
+    : sys_(sys),
+      programFolder_(std::move(programFolder)),
+      program_(sys, "", std::move(pictureFolder)),
       windows_(program_) {}
 
 StartupModule::~StartupModule() = default;

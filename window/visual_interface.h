@@ -22,23 +22,25 @@ public:
     // sets the game state before it calls them.
     virtual void ClearBoxes() = 0;
     virtual void ClearBugLasers() = 0;
-    virtual void ExitClicked() = 0;  // yields
-    virtual void HelpClicked() = 0;  // yields
-    virtual void InfoClick() = 0;  // yields
-    virtual void Init() = 0;  // yields
-    virtual void MessageOff() = 0;  // yields
+    virtual void ExitClicked() = 0;                     // yields
+    virtual void HelpClicked() = 0;                     // yields
+    virtual void InfoClick() = 0;                       // yields
+    virtual void Init() = 0;                            // yields
+    virtual void MessageOff() = 0;                      // yields
     virtual void MoveTemp(Integer iY, Integer iX) = 0;  // yields
-    virtual void OptionsMouseDown() = 0;  // yields
+    virtual void OptionsMouseDown() = 0;                // yields
     virtual void ReInitSmallLasers() = 0;
-    virtual void Remove(Integer iY, Integer iX) = 0;  // yields
+    virtual void Remove(Integer iY, Integer iX) = 0;    // yields
     virtual void SaveTemp(Integer iY, Integer iX) = 0;  // yields
-    virtual void PaintTemp(Integer iY, Integer iX, Integer iUp, Integer iDown, Integer iLeft, Integer iRight) = 0;  // yields
-    virtual void PaintChange(Integer iY, Integer iX, Integer iUp, Integer iDown, Integer iLeft, Integer iRight) = 0;  // yields
-    virtual void RemoveTemp() = 0;  // yields
+    virtual void PaintTemp(Integer iY, Integer iX, Integer iUp, Integer iDown, Integer iLeft,
+                           Integer iRight) = 0;  // yields
+    virtual void PaintChange(Integer iY, Integer iX, Integer iUp, Integer iDown, Integer iLeft,
+                             Integer iRight) = 0;                          // yields
+    virtual void RemoveTemp() = 0;                                         // yields
     virtual void PaintLaserCorr(Integer iY, Integer iX, Integer iNr) = 0;  // yields
     virtual void ClearLaserCorr(Integer iY, Integer iX, Integer iNr) = 0;  // yields
-    virtual void ScoresClicked() = 0;  // yields
-    virtual void StartClick() = 0;  // yields
+    virtual void ScoresClicked() = 0;                                      // yields
+    virtual void StartClick() = 0;                                         // yields
     virtual void DisableGameOver() = 0;
     virtual void EnableGameOver() = 0;
     virtual void setLogic(logic& oLogic) = 0;

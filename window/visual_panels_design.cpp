@@ -46,9 +46,11 @@ void VisualWindow::designMessage() {
     addPanelTitle(*message_, "Label4", 125, 240, 2970, "GAME INSTRUCTIONS");
     addPanelLine(*message_, "Label5", 125, 570, 6900, 270, "Blocks with pipes embedded in them falls from the sky.");
     addPanelLine(*message_, "Label2", 125, 870, 6900, 270, "Line up three or more pipe sections and a laser removes");
-    addPanelLine(*message_, "Label6", 125, 1200, 6900, 270, "them; remove all the sections of pipe from a given block,");
+    addPanelLine(*message_, "Label6", 125, 1200, 6900, 270,
+                 "them; remove all the sections of pipe from a given block,");
     addPanelLine(*message_, "Label3", 125, 1515, 6900, 270, "and it disappears.");
-    addPanelLine(*message_, "Label7", 125, 1860, 6900, 270, "Control the blocks by using the cursor keys or the mouse.");
+    addPanelLine(*message_, "Label7", 125, 1860, 6900, 270,
+                 "Control the blocks by using the cursor keys or the mouse.");
     addPanelLine(*message_, "Label24", 125, 2145, 6900, 270, "Press \"P\" to pause.");
     addPanelLine(*message_, "Label15", 125, 6075, 6315, 210, "[ Click Enter or Mouse Button to Return ]");
 }
@@ -95,8 +97,8 @@ void VisualWindow::designTopTen() {
     prompt.setBackColor(kWhite);
     prompt.setForeColor(Color{0, 0, 0});
     prompt.setVisible(false);
-    for (auto [name, left, top, width, height] : {std::tuple{"cursorBig", 3840, 5300, 255, 465},
-                                                  std::tuple{"cursorSmall", 3990, 5895, 225, 150}}) {
+    for (auto [name, left, top, width, height] :
+         {std::tuple{"cursorBig", 3840, 5300, 255, 465}, std::tuple{"cursorSmall", 3990, 5895, 225, 150}}) {
         plat::Control& c = addControl(ControlKind::PictureBox, name, topTen_, left, top, width, height);
         c.setBackColor(Color{0, 192, 0});
         c.setVisible(false);

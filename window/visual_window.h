@@ -85,8 +85,8 @@ private:
     void placeOnScreen();
     plat::Control& addControl(plat::ControlKind kind, const std::string& name, plat::Control* parent, double left,
                               double top, double width, double height, int index = -1);
-    plat::Control& addPanelTitle(plat::Control& panel, const std::string& name, double left, double top,
-                                 double width, const std::string& text);
+    plat::Control& addPanelTitle(plat::Control& panel, const std::string& name, double left, double top, double width,
+                                 const std::string& text);
     plat::Control& addPanelLine(plat::Control& panel, const std::string& name, double left, double top, double width,
                                 double height, const std::string& text);
     plat::PictureRef picture(const std::string& name) { return program_.pictures.get(name); }

@@ -37,7 +37,7 @@ public:
     // (System::requestClose), which then answers it.
     static constexpr int kCloseWhileOpen = -1;
 
-    std::deque<int> answers;                         // replies to the next boxes
+    std::deque<int> answers;                          // replies to the next boxes
     std::vector<std::pair<std::string, int>> sounds;  // every sound call: wave file, flags
     std::vector<ShownBox> boxes;                      // every box shown, in order
 

@@ -34,7 +34,8 @@ constexpr const char* kUsageRest =
     "                  (~/.local/share when unset, empty or relative)\n"
     "\n"
     "Files: installed, the game reads its pictures and sounds from the\n"
-    "share/corvane/ of its prefix (" CORVANE_SHARE ") and keeps its options\n"
+    "share/corvane/ of its prefix (" CORVANE_SHARE
+    ") and keeps its options\n"
     "(OPT.TXT) and top ten (HI.SCO) in $XDG_DATA_HOME/corvane/; run from its\n"
     "build folder, it keeps everything beside the program.\n"
     "\n"

@@ -74,9 +74,9 @@ public:
 // The exit status: 1 when the game refused to start.
 int runGame(const plat::DisplayMode& mode, const plat::GameFolders& folders) {
     using plat::sdl::SdlBackend;
-    std::unique_ptr<SdlBackend> backend =
-        unseenDriver() ? std::make_unique<UnseenBackend>(mode, folders.pictures, folders.waves)
-                       : std::make_unique<SdlBackend>(mode, folders.pictures, folders.waves);
+    std::unique_ptr<SdlBackend> backend = unseenDriver()
+                                              ? std::make_unique<UnseenBackend>(mode, folders.pictures, folders.waves)
+                                              : std::make_unique<SdlBackend>(mode, folders.pictures, folders.waves);
     plat::System sys(*backend, mode.width, mode.height);
     StartupModule startup(sys, folders.program, folders.pictures);
     // Why the game cannot start goes to the terminal too (an unseen box prints itself).

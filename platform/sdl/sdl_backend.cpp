@@ -51,17 +51,13 @@ bool SdlBackend::windowEvent(const SDL_Event& e) {
 
 bool SdlBackend::restOfBoxKey(const SDL_Event& e) {
     switch (e.type) {
-        case SDL_TEXTINPUT:
-            return boxKey_.text;
-        case SDL_KEYDOWN:
-            boxKey_.text = e.key.repeat && e.key.keysym.scancode == boxKey_.scancode;
-            return boxKey_.text;
+        case SDL_TEXTINPUT: return boxKey_.text;
+        case SDL_KEYDOWN: boxKey_.text = e.key.repeat && e.key.keysym.scancode == boxKey_.scancode; return boxKey_.text;
         case SDL_KEYUP:
             if (e.key.keysym.scancode != boxKey_.scancode) return false;
             boxKey_ = {};
             return true;
-        default:
-            return false;
+        default: return false;
     }
 }
 
@@ -96,8 +92,7 @@ void SdlBackend::toWindows(System& sys, const SDL_Event& e) {
             postMouse(sys, type, button, e.button.x, e.button.y, e.button.clicks);
             return;
         }
-        default:
-            return;
+        default: return;
     }
 }
 

@@ -7,10 +7,10 @@
 #include <string>
 
 #include "../backend.h"
-#include "../painter.h"
-#include "../system.h"
 #include "../display_mode.h"
 #include "../double_click.h"
+#include "../painter.h"
+#include "../system.h"
 #include "sdl_pointer.h"
 #include "sdl_sound.h"
 #include "sdl_video.h"
@@ -27,7 +27,9 @@ public:
     void pollInput(System& sys) override;
     void waitUntil(System& sys, int64_t until) override;
     void present(System& sys) override;
-    void playSound(const std::string& waveFile, int flags) override { sound_.play(waveFolder_ + "/" + waveFile, flags); }
+    void playSound(const std::string& waveFile, int flags) override {
+        sound_.play(waveFolder_ + "/" + waveFile, flags);
+    }
     int runMessageBox(System& sys, MessageBox& box) override;
     void pointerChanged(System& sys) override;
     // The file of the sound playing now ("" when silent).

@@ -57,8 +57,7 @@ SdlVideo::SdlVideo(const DisplayMode& mode, const std::string& iconPath) : mode_
     window_ = SDL_CreateWindow("Corvane", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, w, h, flags);
     if (!window_) fail("Cannot open the window");
     // A window the player resizes keeps the whole game window in view.
-    if (!mode.fullscreen)
-        SDL_SetWindowMinimumSize(window_, std::min(w, kLeastWidth), std::min(h, kLeastHeight));
+    if (!mode.fullscreen) SDL_SetWindowMinimumSize(window_, std::min(w, kLeastWidth), std::min(h, kLeastHeight));
     setIcon(window_, iconPath);
     if (!SDL_GetWindowSurface(window_)) fail("Cannot draw into the window");
 }
@@ -114,7 +113,8 @@ void SdlVideo::composeInto(SDL_Surface* window, const SDL_Rect& dst, const Syste
     auto* origin = static_cast<uint8_t*>(window->pixels) + dst.y * window->pitch + dst.x * 4;
     compose(sys, Canvas{reinterpret_cast<uint32_t*>(origin), mode_.width, mode_.height, window->pitch / 4}, part);
     composedInto_ = window;
-    SDL_Rect sent = whole ? SDL_Rect{0, 0, window->w, window->h} : SDL_Rect{dst.x + part.x, dst.y + part.y, part.w, part.h};
+    SDL_Rect sent = whole ? SDL_Rect{0, 0, window->w, window->h}
+                          : SDL_Rect{dst.x + part.x, dst.y + part.y, part.w, part.h};
     SDL_UpdateWindowSurfaceRects(window_, &sent, 1);
     shown_ = true;
 }

@@ -13,9 +13,9 @@
 
 #include <string>
 
+#include "../display_mode.h"
 #include "../painter.h"
 #include "../system.h"
-#include "../display_mode.h"
 
 namespace plat::sdl {
 

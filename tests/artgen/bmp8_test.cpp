@@ -61,9 +61,9 @@ TEST(Bmp8, FewColoursComeBackExactlyWithRowPadding) {
         EXPECT_TRUE(arttest::samePixels(loaded->canvas, c)) << "width " << width;
 
         auto bytes = arttest::fileBytes(path);
-        EXPECT_EQ(arttest::headerField(bytes, 28, 2), 8u);   // bits per pixel
-        EXPECT_EQ(arttest::headerField(bytes, 30, 4), 0u);   // uncompressed
-        EXPECT_EQ(arttest::headerField(bytes, 46, 4), 256u); // palette entries
+        EXPECT_EQ(arttest::headerField(bytes, 28, 2), 8u);    // bits per pixel
+        EXPECT_EQ(arttest::headerField(bytes, 30, 4), 0u);    // uncompressed
+        EXPECT_EQ(arttest::headerField(bytes, 46, 4), 256u);  // palette entries
         EXPECT_EQ(bytes.size(), 14u + 40u + 1024u + size_t((width + 3) / 4 * 4) * 11u);
     }
 }

@@ -125,8 +125,7 @@ TEST_F(BoardPictures, OnlyPipesBlocksAreRunLengthEncoded) {
         EXPECT_EQ(arttest::headerField(plain, 30, 4), 0u) << "p" << k << "b";
     }
     for (const char* name : {"emp", "hv", "laserv", "IronPict", "geysir0"})
-        EXPECT_EQ(arttest::headerField(arttest::fileBytes(dir_->file(std::string(name) + ".bmp")), 30, 4), 0u)
-            << name;
+        EXPECT_EQ(arttest::headerField(arttest::fileBytes(dir_->file(std::string(name) + ".bmp")), 30, 4), 0u) << name;
 }
 
 TEST_F(BoardPictures, EmptyCellsAreOpaqueInTheSetsGround) {

@@ -45,8 +45,8 @@ inline std::optional<Loaded> loadBmp(const std::string& path) {
 // Equal sizes and pixels; otherwise says where the first difference lies.
 inline ::testing::AssertionResult samePixels(const art::Canvas& got, const art::Canvas& want) {
     if (got.width() != want.width() || got.height() != want.height())
-        return ::testing::AssertionFailure() << "size " << got.width() << "x" << got.height() << ", want "
-                                             << want.width() << "x" << want.height();
+        return ::testing::AssertionFailure()
+               << "size " << got.width() << "x" << got.height() << ", want " << want.width() << "x" << want.height();
     for (int y = 0; y < got.height(); ++y)
         for (int x = 0; x < got.width(); ++x) {
             art::Rgb a = got.get(x, y), b = want.get(x, y);
@@ -74,8 +74,7 @@ inline uint32_t headerField(const std::vector<uint8_t>& bytes, size_t offset, in
 class TempDir {
 public:
     explicit TempDir(const std::string& tag)
-        : path_(std::filesystem::temp_directory_path() /
-                ("corvane-art-" + tag + "-" + std::to_string(::getpid()))) {
+        : path_(std::filesystem::temp_directory_path() / ("corvane-art-" + tag + "-" + std::to_string(::getpid()))) {
         std::filesystem::remove_all(path_);
         std::filesystem::create_directories(path_);
     }

@@ -18,9 +18,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-int brightness(Rgb c) {
-    return (c.r + c.g + c.b) / 3;
-}
+int brightness(Rgb c) { return (c.r + c.g + c.b) / 3; }
 
 struct Found {
     int count = 0, minX = 1 << 20, maxX = -1, minY = 1 << 20, maxY = -1;
@@ -39,9 +37,7 @@ Found find(const Canvas& c, const Rect& area, const std::function<bool(Rgb)>& pr
     return f;
 }
 
-Rect whole(const Canvas& c) {
-    return Rect{0, 0, c.width(), c.height()};
-}
+Rect whole(const Canvas& c) { return Rect{0, 0, c.width(), c.height()}; }
 
 bool blueBall(Rgb c) { return c.b > c.r + 40 && c.b > c.g + 40; }
 bool redBall(Rgb c) { return c.r > c.g + 60 && c.r > c.b + 60; }
@@ -66,8 +62,8 @@ const Canvas& artwork() {
 
 TEST(WindowPictures, HaveTheirSizes) {
     const std::pair<Canvas, std::pair<int, int>> pictures[] = {
-        {artwork(), {640, 480}},      {pausePicture(), {200, 200}}, {gameOverPicture(), {200, 200}},
-        {splashPicture(), {491, 400}}, {windowCursor(), {32, 32}},  {boardCursor(), {32, 32}},
+        {artwork(), {640, 480}},       {pausePicture(), {200, 200}}, {gameOverPicture(), {200, 200}},
+        {splashPicture(), {491, 400}}, {windowCursor(), {32, 32}},   {boardCursor(), {32, 32}},
         {handCursor(), {32, 32}},      {iconPicture(), {32, 32}},
     };
     for (const auto& [c, size] : pictures) {
@@ -75,7 +71,7 @@ TEST(WindowPictures, HaveTheirSizes) {
         EXPECT_EQ(c.height(), size.second);
     }
     const std::pair<MenuItem, std::pair<int, int>> lit[] = {
-        {MenuItem::Start, {103, 40}}, {MenuItem::Options, {122, 36}}, {MenuItem::Info, {101, 43}},
+        {MenuItem::Start, {103, 40}},  {MenuItem::Options, {122, 36}}, {MenuItem::Info, {101, 43}},
         {MenuItem::Scores, {115, 40}}, {MenuItem::Exit, {88, 36}},     {MenuItem::Help, {84, 38}},
     };
     for (const auto& [item, size] : lit) {
@@ -178,8 +174,8 @@ TEST(WindowArtwork, TitleAndScoreHeadingsInTheirColours) {
     EXPECT_GT(blue.count, 500);
 
     const std::function<bool(Rgb)> hue[3] = {
-        [](Rgb c) { return c.b > 200 && c.b > c.r + 30; },              // SCORE, light blue
-        [](Rgb c) { return c.r > 180 && c.g < 90 && c.b < 90; },        // LEVEL, red
+        [](Rgb c) { return c.b > 200 && c.b > c.r + 30; },                     // SCORE, light blue
+        [](Rgb c) { return c.r > 180 && c.g < 90 && c.b < 90; },               // LEVEL, red
         [](Rgb c) { return c.r > 200 && c.g > 90 && c.g < 210 && c.b < 90; },  // HISCORE, orange
     };
     for (size_t i = 0; i < 3; ++i) {
@@ -199,7 +195,8 @@ TEST(WindowArtwork, TitleAndScoreHeadingsInTheirColours) {
 TEST(WindowPictures, PauseAndGameOverLettering) {
     const Canvas pause = pausePicture();
     EXPECT_TRUE(pause.get(20, 20).b > pause.get(20, 20).r + 20);
-    const Found orange = find(pause, Rect{0, 70, 200, 60}, [](Rgb c) { return c.r > 200 && c.g > 80 && c.g < 200 && c.b < 80; });
+    const Found orange = find(pause, Rect{0, 70, 200, 60},
+                              [](Rgb c) { return c.r > 200 && c.g > 80 && c.g < 200 && c.b < 80; });
     EXPECT_GT(orange.count, 300);
     EXPECT_NEAR(orange.centreX(), 100, 4);
 
@@ -250,7 +247,9 @@ TEST(Cursors, HotSpotsSitOnTheirShapes) {
     // Symmetric about the column of the hot spot.
     for (int y = 0; y < 32; ++y)
         for (int x = 0; x < 15; ++x) EXPECT_EQ(opaque(down, x, y), opaque(down, 30 - x, y)) << x << "," << y;
-    auto rowWidth = [&](int y) { return find(down, Rect{0, y, 32, 1}, [](Rgb c) { return c != kCursorTransparent; }).count; };
+    auto rowWidth = [&](int y) {
+        return find(down, Rect{0, y, 32, 1}, [](Rgb c) { return c != kCursorTransparent; }).count;
+    };
     EXPECT_GT(rowWidth(downInk.maxY - 8), rowWidth(downInk.minY + 2)) << "the head is at the bottom";
     EXPECT_LT(rowWidth(downInk.maxY), 4) << "and narrows to a point";
 
@@ -308,9 +307,9 @@ TEST(WindowArtFiles, WrittenAsUncompressedEightBitBmpsTheSameEachTime) {
         return int32_t(v[at] | v[at + 1] << 8 | v[at + 2] << 16 | uint32_t(v[at + 3]) << 24);
     };
     const std::pair<const char*, std::pair<int, int>> files[] = {
-        {"visual", {640, 480}},  {"start0", {103, 40}},        {"options0", {122, 36}},     {"info0", {101, 43}},
-        {"scores0", {115, 40}},  {"exit0", {88, 36}},          {"help0", {84, 38}},         {"pause", {200, 200}},
-        {"gameOver", {200, 200}}, {"splash", {491, 400}},      {"cursor_window", {32, 32}}, {"cursor_board", {32, 32}},
+        {"visual", {640, 480}},    {"start0", {103, 40}},  {"options0", {122, 36}},     {"info0", {101, 43}},
+        {"scores0", {115, 40}},    {"exit0", {88, 36}},    {"help0", {84, 38}},         {"pause", {200, 200}},
+        {"gameOver", {200, 200}},  {"splash", {491, 400}}, {"cursor_window", {32, 32}}, {"cursor_board", {32, 32}},
         {"cursor_hand", {32, 32}}, {"icon", {32, 32}},
     };
     for (const auto& [name, size] : files) {

@@ -14,15 +14,15 @@ using Cells = std::array<std::string, 4>;
 
 // Landing cells by kind, upper left, upper right, lower left, lower right.
 const Cells kLanding[] = {
-    {"H", "hv", "emp", "V"},  {"emp", "V", "H", "hv"}, {"V", "emp", "hv", "H"},  {"hv", "H", "V", "emp"},
-    {"V", "V", "V", "V"},     {"H", "H", "H", "H"},    {"H", "hv", "H", "hv"},   {"V", "V", "hv", "hv"},
-    {"hv", "H", "hv", "H"},   {"hv", "hv", "V", "V"},  {"hv", "hv", "hv", "hv"},
+    {"H", "hv", "emp", "V"}, {"emp", "V", "H", "hv"}, {"V", "emp", "hv", "H"},  {"hv", "H", "V", "emp"},
+    {"V", "V", "V", "V"},    {"H", "H", "H", "H"},    {"H", "hv", "H", "hv"},   {"V", "V", "hv", "hv"},
+    {"hv", "H", "hv", "H"},  {"hv", "hv", "V", "V"},  {"hv", "hv", "hv", "hv"},
 };
 
 std::string inBranches(const std::string& pipes) {
-    static const std::map<std::string, std::string> names{
-        {"emp", "empB"}, {"H", "HB"},       {"H0", "H0B"},     {"V", "VB"},       {"v0", "V0B"},
-        {"hv", "HVB"},   {"hv0", "HV0B"}, {"h0v", "H0VB"}, {"h0v0", "H0V0B"}};
+    static const std::map<std::string, std::string> names{{"emp", "empB"}, {"H", "HB"},     {"H0", "H0B"},
+                                                          {"V", "VB"},     {"v0", "V0B"},   {"hv", "HVB"},
+                                                          {"hv0", "HV0B"}, {"h0v", "H0VB"}, {"h0v0", "H0V0B"}};
     return names.at(pipes);
 }
 
@@ -52,7 +52,8 @@ TEST_F(Painting, LandingDrawsEveryKindInBothSetsAndRecordsTheSet) {
         for (int kind = 1; kind <= 11; ++kind) {
             land(1, 1, kind);
             Cells expected = kLanding[kind - 1];
-            if (set) for (auto& name : expected) name = inBranches(name);
+            if (set)
+                for (auto& name : expected) name = inBranches(name);
             EXPECT_EQ(cells(1, 1), expected) << "kind " << kind << " set " << set;
             EXPECT_EQ(ctl("box1", 33).tag(), std::to_string(set));
         }

@@ -31,8 +31,8 @@ TEST_F(Grid, CellsAndLaserPiecesLieAtTheirTwipsPlaces) {
         double left, top;
     };
     const Case cases[] = {
-        {"box1", 33, 30, 5730},   {"box1", 36, 330, 6030},  {"laser", 33, 150, 6330}, {"laser", 34, 450, 6330},
-        {"laser", 35, 630, 5850}, {"box1", 309, 3810, 60},  {"laser", 311, 4410, 180}, {"laser", 312, 4410, 480},
+        {"box1", 33, 30, 5730},   {"box1", 36, 330, 6030}, {"laser", 33, 150, 6330},  {"laser", 34, 450, 6330},
+        {"laser", 35, 630, 5850}, {"box1", 309, 3810, 60}, {"laser", 311, 4410, 180}, {"laser", 312, 4410, 480},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(ctl(c.array, c.k).left(), c.left) << c.array << c.k;
@@ -79,8 +79,7 @@ TEST_F(Grid, NoTwoElementsOverlapAndAllLieInsideTheBoard) {
             EXPECT_LE(r.x + r.w, 296);
             EXPECT_LE(r.y + r.h, 424);
             for (const auto& o : rects)
-                EXPECT_FALSE(r.x < o.x + o.w && o.x < r.x + r.w && r.y < o.y + o.h && o.y < r.y + r.h)
-                    << array << k;
+                EXPECT_FALSE(r.x < o.x + o.w && o.x < r.x + r.w && r.y < o.y + o.h && o.y < r.y + r.h) << array << k;
             rects.push_back(r);
         }
 }

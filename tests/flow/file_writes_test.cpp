@@ -76,7 +76,8 @@ void Record(support::FileCallsSwap& swap, const std::string& folder) {
 // The temporary files "<file>.new.<process id>.<letters>" in a folder.
 int Temporaries(const std::string& folder) {
     int n = 0;
-    for (const auto& entry : fs::directory_iterator(folder)) n += entry.path().filename().string().find(".new.") != std::string::npos;
+    for (const auto& entry : fs::directory_iterator(folder))
+        n += entry.path().filename().string().find(".new.") != std::string::npos;
     return n;
 }
 
@@ -94,8 +95,8 @@ TEST_F(FileWrites, TheNewFileReachesTheDiskBeforeItTakesTheOldOnesPlaceAndTheFol
     ASSERT_TRUE(h.exitGame());
     // Under the lock, the file is read again: another copy of the game may have written it.
     EXPECT_EQ(gCalls, (std::vector<std::string>{"open HI.SCO.lock", "open HI.SCO", "open HI.SCO.new.*",
-                                                "write HI.SCO.new.*", "fsync HI.SCO.new.*", "rename HI.SCO.new.* HI.SCO",
-                                                "open the folder", "fsync the folder"}));
+                                                "write HI.SCO.new.*", "fsync HI.SCO.new.*",
+                                                "rename HI.SCO.new.* HI.SCO", "open the folder", "fsync the folder"}));
     EXPECT_EQ(h.readFile("HI.SCO"), DefaultTable());
 }
 
@@ -180,7 +181,8 @@ TEST(FileWrite, ADiskThatTakesNoMoreOrANameTooLongIsSaidAndTheOldFileStays) {
     close(saidPipe[0]);
     signal(SIGXFSZ, ignored);
     EXPECT_TRUE(ended);
-    EXPECT_EQ(said, "corvane: " + limited.path("HI.SCO") + " was not written: File too large; the file stays as it was\n");
+    EXPECT_EQ(said,
+              "corvane: " + limited.path("HI.SCO") + " was not written: File too large; the file stays as it was\n");
     EXPECT_EQ(limited.readFile("HI.SCO"), table);
     EXPECT_EQ(Temporaries(limited.folder()), 0);
 

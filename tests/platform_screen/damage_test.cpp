@@ -82,7 +82,7 @@ TEST_F(Damage, FocusMarksAndHeldControlsRedraw) {
     EXPECT_TRUE(sameAfter([&] { send(InputEvent::Type::MouseDown, 85, 45); }));  // focus and value
     EXPECT_TRUE(sameAfter([&] { send(InputEvent::Type::MouseUp, 85, 45); }));
     EXPECT_TRUE(sameAfter([&] { send(InputEvent::Type::MouseDown, 160, 10); }));  // the other window
-    EXPECT_TRUE(sameAfter([&] { send(InputEvent::Type::MouseDown, 70, 65); }));  // a scroll arrow held
+    EXPECT_TRUE(sameAfter([&] { send(InputEvent::Type::MouseDown, 70, 65); }));   // a scroll arrow held
     EXPECT_TRUE(sameAfter([&] { send(InputEvent::Type::MouseUp, 70, 65); }));
     EXPECT_TRUE(sameAfter([&] {
         s.sys.post({InputEvent::Type::KeyDown, KeyTab, ShiftMask, 0, 0});

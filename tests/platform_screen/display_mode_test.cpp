@@ -18,10 +18,10 @@ TEST(DisplayModeChoice, WholeDisplayUnlessAWindowIsAskedFor) {
     struct Case {
         int displayW, displayH, w, h;
     };
-    for (Case c : {Case{1920, 1080, 960, 540}, Case{2560, 1440, 852, 480}, Case{2560, 1600, 852, 532},
-                   Case{3840, 2160, 960, 540}, Case{3440, 1440, 1146, 480}, Case{800, 600, 800, 600},
-                   Case{1024, 768, 1024, 768}, Case{1280, 960, 640, 480}, Case{1279, 959, 1279, 959},
-                   Case{600, 400, 600, 400}}) {
+    for (Case c :
+         {Case{1920, 1080, 960, 540}, Case{2560, 1440, 852, 480}, Case{2560, 1600, 852, 532},
+          Case{3840, 2160, 960, 540}, Case{3440, 1440, 1146, 480}, Case{800, 600, 800, 600}, Case{1024, 768, 1024, 768},
+          Case{1280, 960, 640, 480}, Case{1279, 959, 1279, 959}, Case{600, 400, 600, 400}}) {
         std::string display = std::to_string(c.displayW) + "x" + std::to_string(c.displayH);
         ModeChoice full = chooseDisplayMode(nullptr, c.displayW, c.displayH);
         EXPECT_TRUE(full.mode.fullscreen);
@@ -53,9 +53,9 @@ TEST(DisplayModeChoice, WholeDisplayUnlessAWindowIsAskedFor) {
 // what is taken: not WIDTHxHEIGHT, smaller than the game window, larger
 // than the display.
 TEST(DisplayModeChoice, WindowsTheGameCannotUseAreRefused) {
-    for (const char* bad : {"foo", "800", "800x", "x600", "0x600", "800x600x2", "-1x5", "800X600", " 800x600",
-                            "800x600 ", "+800x600", "800x+600", "800x-600", "320x240", "639x480", "640x479",
-                            "1921x1080", "1920x1081", "99999999999x600", "800x600junk"}) {
+    for (const char* bad : {"foo",     "800",      "800x",      "x600",      "0x600",           "800x600x2",  "-1x5",
+                            "800X600", " 800x600", "800x600 ",  "+800x600",  "800x+600",        "800x-600",   "320x240",
+                            "639x480", "640x479",  "1921x1080", "1920x1081", "99999999999x600", "800x600junk"}) {
         ModeChoice win = chooseDisplayMode(bad, 1920, 1080);
         EXPECT_EQ(win.refusal,
                   "CORVANE_WINDOW=\"" + std::string(bad) +

@@ -9,8 +9,7 @@ namespace {
 
 class LabelTest : public ::testing::Test {
 protected:
-    LabelTest()
-        : under(s.add(ControlKind::Box, 0, 0, 100, 80)), label(s.add(ControlKind::Label, 10, 10, 80, 30)) {
+    LabelTest() : under(s.add(ControlKind::Box, 0, 0, 100, 80)), label(s.add(ControlKind::Label, 10, 10, 80, 30)) {
         under.setBackColor(kRed);
         label.setForeColor(kWhite);
         label.setBackColor(kGreen);

@@ -115,7 +115,8 @@ TEST(MessageBoxOnASmallScreen, LongPromptIsBrokenIntoLinesThatFitTheScreen) {
     form.show();
     std::string folder = "/home/somebody/a-rather-long-folder-name-for-games/and/another/deeper/one/" +
                          std::string(60, 'p') + "/corvane-1.0/pictures";
-    std::string prompt = "Corvane cannot start: the picture file \"" + folder + "/visual.bmp\" is missing or unreadable.";
+    std::string prompt = "Corvane cannot start: the picture file \"" + folder +
+                         "/visual.bmp\" is missing or unreadable.";
     sys.msgBox(prompt, MbCritical, "Corvane");
     const MessageBoxLayout& l = backend.layout;
     const Framebuffer& fb = backend.fb;

@@ -9,26 +9,26 @@ namespace {
 
 TEST(Charset, Windows1252ToUtf8) {
     EXPECT_EQ(utf8From1252("Score 100"), "Score 100");
-    EXPECT_EQ(utf8From1252("\xE9"), "\xC3\xA9");          // e acute
-    EXPECT_EQ(utf8From1252("\x80"), "\xE2\x82\xAC");      // euro sign
-    EXPECT_EQ(utf8From1252("\x9F"), "\xC5\xB8");          // Y diaeresis
-    EXPECT_EQ(utf8From1252("a\201b"), "ab");           // unused byte
+    EXPECT_EQ(utf8From1252("\xE9"), "\xC3\xA9");      // e acute
+    EXPECT_EQ(utf8From1252("\x80"), "\xE2\x82\xAC");  // euro sign
+    EXPECT_EQ(utf8From1252("\x9F"), "\xC5\xB8");      // Y diaeresis
+    EXPECT_EQ(utf8From1252("a\201b"), "ab");          // unused byte
 }
 
 TEST(Charset, Utf8ToWindows1252DropsWhatTheSetLacks) {
     EXPECT_EQ(utf8To1252("\xC3\xA9t\xC3\xA9"), "\xE9t\xE9");
     EXPECT_EQ(utf8To1252("\xE2\x82\xAC"), "\x80");
-    EXPECT_EQ(utf8To1252("\xD0\x96"), "");                 // Cyrillic Zhe
-    EXPECT_EQ(utf8To1252("x\xF0\x9F\x98\x80y"), "xy");     // an emoji
-    EXPECT_EQ(utf8To1252("a\xC3"), "a");                   // cut short
+    EXPECT_EQ(utf8To1252("\xD0\x96"), "");              // Cyrillic Zhe
+    EXPECT_EQ(utf8To1252("x\xF0\x9F\x98\x80y"), "xy");  // an emoji
+    EXPECT_EQ(utf8To1252("a\xC3"), "a");                // cut short
     EXPECT_EQ(utf8To1252("\277b"), "b");                // stray continuation byte
 }
 
 TEST(Charset, Utf8ToWindows1252ExactlyTakesAllOrNothing) {
     EXPECT_EQ(utf8To1252Exactly("\xC3\xA9t\xE2\x82\xAC"), "\xE9t\x80");
     EXPECT_EQ(utf8To1252Exactly("ab\xD0\x96"), std::nullopt);  // a character the set lacks
-    EXPECT_EQ(utf8To1252Exactly("a\xC3"), std::nullopt);         // cut short
-    EXPECT_EQ(utf8To1252Exactly("\xC1\x81"), std::nullopt);      // "A" written in two bytes
+    EXPECT_EQ(utf8To1252Exactly("a\xC3"), std::nullopt);       // cut short
+    EXPECT_EQ(utf8To1252Exactly("\xC1\x81"), std::nullopt);    // "A" written in two bytes
     EXPECT_EQ(utf8To1252Exactly("\xF8\x80\x81\x81"), std::nullopt);
 }
 

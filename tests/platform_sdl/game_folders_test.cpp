@@ -19,7 +19,8 @@ namespace fs = std::filesystem;
 namespace {
 
 // The folders as the SDL program has them, its player's folder made by SDL.
-plat::GameFolders gameFolders(const std::string& programDir, const std::string& installedShare = plat::kInstalledShare) {
+plat::GameFolders gameFolders(const std::string& programDir,
+                              const std::string& installedShare = plat::kInstalledShare) {
     return plat::gameFolders(programDir, plat::sdl::makePlayerFolder, installedShare);
 }
 
@@ -28,12 +29,16 @@ class EnvironmentVariable {
 public:
     EnvironmentVariable(const char* name, const std::optional<std::string>& value) : name_(name) {
         if (const char* old = std::getenv(name)) old_ = old;
-        if (value) setenv(name, value->c_str(), 1);
-        else unsetenv(name);
+        if (value)
+            setenv(name, value->c_str(), 1);
+        else
+            unsetenv(name);
     }
     ~EnvironmentVariable() {
-        if (old_) setenv(name_, old_->c_str(), 1);
-        else unsetenv(name_);
+        if (old_)
+            setenv(name_, old_->c_str(), 1);
+        else
+            unsetenv(name_);
     }
 
 private:
@@ -87,8 +92,8 @@ TEST_F(GameFoldersTest, InstalledTheDataFilesGoToThePlayersFolderMadeOnTheFirstS
 
 TEST_F(GameFoldersTest, WithoutAnAbsoluteXdgDataHomeThePlayersFolderLiesInTheHome) {
     EnvironmentVariable home("HOME", under("home"));
-    for (std::optional<std::string> value : {std::optional<std::string>{}, std::optional<std::string>{""},
-                                             std::optional<std::string>{"relative/data"}}) {
+    for (std::optional<std::string> value :
+         {std::optional<std::string>{}, std::optional<std::string>{""}, std::optional<std::string>{"relative/data"}}) {
         EnvironmentVariable xdg("XDG_DATA_HOME", value);
         auto folders = gameFolders(bin(), "../share/corvane");
         EXPECT_EQ(folders.program, under("home/.local/share/corvane")) << "XDG_DATA_HOME=" << value.value_or("(unset)");
@@ -109,9 +114,9 @@ TEST_F(GameFoldersTest, APlayersFolderThatCannotBeHadLeavesTheDataFilesNowhere) 
         std::optional<std::string> xdg, home;
         std::string says;
     };
-    for (const Case& c : {Case{"/dev/null", under("home"), "/dev/null/corvane"},
-                          Case{under("xdg"), under("home"), "is no folder"},
-                          Case{{}, {}, "neither XDG_DATA_HOME nor HOME"}, Case{{}, "", "neither"}}) {
+    for (const Case& c :
+         {Case{"/dev/null", under("home"), "/dev/null/corvane"}, Case{under("xdg"), under("home"), "is no folder"},
+          Case{{}, {}, "neither XDG_DATA_HOME nor HOME"}, Case{{}, "", "neither"}}) {
         EnvironmentVariable xdg("XDG_DATA_HOME", c.xdg), home("HOME", c.home);
         auto folders = gameFolders(bin(), "../share/corvane");
         EXPECT_NE(folders.problem.find(c.says), std::string::npos) << folders.problem;

@@ -7,9 +7,9 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <string>
 #include <unistd.h>
-#include <filesystem>
 #include <vector>
 
 #include "platform/basic.h"

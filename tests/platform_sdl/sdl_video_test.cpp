@@ -56,10 +56,11 @@ protected:
             int sy = pixel(y0, y), top = y0 + sy * scale;
             for (int x = 0; x < s->w; ++x) {
                 int sx = pixel(x0, x), left = x0 + sx * scale;
-                bool whole = sx >= 0 && sy >= 0 && sx < kW && sy < kH && left >= 0 && top >= 0 && left + scale <= s->w &&
-                             top + scale <= s->h;
+                bool whole = sx >= 0 && sy >= 0 && sx < kW && sy < kH && left >= 0 && top >= 0 &&
+                             left + scale <= s->w && top + scale <= s->h;
                 uint32_t want = whole ? fresh.at(sx, sy) & 0xFFFFFFu : 0;
-                if ((row[x] & 0xFFFFFFu) != want) return ::testing::AssertionFailure() << "differs at " << x << "," << y;
+                if ((row[x] & 0xFFFFFFu) != want)
+                    return ::testing::AssertionFailure() << "differs at " << x << "," << y;
             }
         }
         return ::testing::AssertionSuccess();

@@ -47,8 +47,8 @@ TEST_F(Moves, SidewaysStopsAtTheEdgesAndAtOccupiedSquares) {
 
 TEST_F(Moves, WhilePausedTheKeysOnlyEndThePause) {
     using Key = void (logic::*)();
-    for (Key key : {&logic::RotateKeyPressed, &logic::LeftKeyPressed, &logic::RightKeyPressed,
-                    &logic::DownKeyPressed}) {
+    for (Key key :
+         {&logic::RotateKeyPressed, &logic::LeftKeyPressed, &logic::RightKeyPressed, &logic::DownKeyPressed}) {
         pauseGame();
         (game().*key)();
         EXPECT_EQ(LogicProbe::paused(game()), 0);

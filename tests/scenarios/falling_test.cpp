@@ -10,10 +10,10 @@ namespace {
 TEST(Falling, OneRowPerTickThenFixedTheTickAfterItArrives) {
     Folder dir;
     std::string s = startGame() + block(true, true, false, false) + block(true, false, false, true) + "dump\n";
-    s += "wait 333\ndump\n";                          // tick 1: shown at row 10
-    s += "wait 333\ndump\n";                          // tick 2: row 9
-    s += "wait 2664\ndump\n";                         // tick 10: arrived at row 1
-    s += "wait 333\ndump\ngrid\n";                    // tick 11: fixed, next block shown
+    s += "wait 333\ndump\n";        // tick 1: shown at row 10
+    s += "wait 333\ndump\n";        // tick 2: row 9
+    s += "wait 2664\ndump\n";       // tick 10: arrived at row 1
+    s += "wait 333\ndump\ngrid\n";  // tick 11: fixed, next block shown
     auto out = play(s, dir);
     ASSERT_EQ(out.size(), 6u);
     EXPECT_EQ(out[0]["state"], 1);
@@ -42,7 +42,7 @@ TEST(Falling, DownKeyDropsARowAtOnceAndRestartsTheTick) {
     Folder dir;
     std::string s = startGame() + block(true, true, false, false) + "wait 333\n";
     s += "wait 100\nkey Down\nkey Down\ndump\n";  // t 2433: two rows at once
-    s += "wait 332\ndump\nwait 1\ndump\n";          // the next tick comes a full interval after the key
+    s += "wait 332\ndump\nwait 1\ndump\n";        // the next tick comes a full interval after the key
     auto out = play(s, dir);
     ASSERT_EQ(out.size(), 3u);
     EXPECT_EQ(out[0]["temp"][0], 8);

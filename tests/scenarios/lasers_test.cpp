@@ -10,14 +10,14 @@ namespace {
 TEST(Lasers, ThreeUpperPipesLightWithOneZapAndBurnForThirty) {
     Folder dir;
     // Upper and right pipes: the uppers line up in row 1, the rights never do.
-    std::vector<Drop> drops = {{true, false, false, true, 3, 1}, {true, false, false, true, 4, 1},
-                               {true, false, false, true, 5, 1}};
+    std::vector<Drop> drops = {
+        {true, false, false, true, 3, 1}, {true, false, false, true, 4, 1}, {true, false, false, true, 5, 1}};
     int last = 0, at = 0;
     std::string s = startGame() + dropBlocks(drops, last, at);
     s += waitTicks(at, last + 9) + "dump\n";         // the third arrives
     s += waitTicks(at, last + 10) + "dump\ngrid\n";  // fixed and lit
     s += waitTicks(at, last + 11) + "dump\ngrid\n";  // burnt
-    s += waitTicks(at, last + 12) + "dump\n";         // nothing removed: next block
+    s += waitTicks(at, last + 12) + "dump\n";        // nothing removed: next block
     auto out = play(s, dir);
     ASSERT_EQ(out.size(), 6u);
     EXPECT_EQ(out[1]["state"], 4);
@@ -45,11 +45,11 @@ TEST(Lasers, RemovalLetsColumnsFallAndTheFallLightsNewRunsInTheSameTick) {
                                kind6(4, 2), kind5(4, 3), kind5(4, 4), kind6(5, 2)};
     int last = 0, at = 0;
     std::string s = startGame() + dropBlocks(drops, last, at);
-    s += waitTicks(at, last + 9) + "dump\n";   // row 2 lights (uppers and lowers)
-    s += waitTicks(at, last + 10) + "dump\n";  // burnt
+    s += waitTicks(at, last + 9) + "dump\n";         // row 2 lights (uppers and lowers)
+    s += waitTicks(at, last + 10) + "dump\n";        // burnt
     s += waitTicks(at, last + 11) + "dump\ngrid\n";  // removed, fallen, column lit
-    s += waitTicks(at, last + 12) + "dump\n";  // column burnt
-    s += waitTicks(at, last + 13) + "dump\n";  // column removed, next block
+    s += waitTicks(at, last + 12) + "dump\n";        // column burnt
+    s += waitTicks(at, last + 13) + "dump\n";        // column removed, next block
     auto out = play(s, dir);
     ASSERT_EQ(out.size(), 6u);
     EXPECT_EQ(out[0]["board"][8], "0000 0000 2211 2211 2211 0000 0000");

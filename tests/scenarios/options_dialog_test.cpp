@@ -62,7 +62,7 @@ TEST(OptionsDialog, StartLevelFollowsADraggedThumbOnReleaseAndAHeldArrowRepeats)
     ASSERT_EQ(out.size(), 6u);
     EXPECT_EQ(out[0]["options"][1], 1);  // dragged four levels on, not yet let go
     auto dragged = shot(dir, "d.bmp");
-    EXPECT_EQ(dragged->at(367, 215), kLight);      // the thumb under the pointer
+    EXPECT_EQ(dragged->at(367, 215), kLight);          // the thumb under the pointer
     EXPECT_EQ(dragged->at(367 + 3, 215 + 3), kBlack);  // with the focus mark
     std::vector<int> levels;
     for (size_t i = 1; i < out.size(); ++i) levels.push_back(out[i]["options"][1]);

@@ -31,7 +31,7 @@ TEST(BoardPictures, ChangingTheSetMidGameKeepsLandedBlocksInTheirOwnSet) {
     Folder dir;
     std::string s = startGame() + block(true, true, false, false) + block(true, false, true, false) +
                     block(true, true, true, true);
-    s += "wait 3663\n";                       // tick 11: the first block fixed in (1, 4), the second shown
+    s += "wait 3663\n";                            // tick 11: the first block fixed in (1, 4), the second shown
     s += "key o\nclick 415 368\nclick 460 475\n";  // OPTIONS, Branches, Return
     s += "dump\nwait 2997\ngrid\nshot " + (dir.path() / "s.bmp").string() + "\n";  // tick 20: second fixed
     auto out = play(s, dir);
@@ -56,8 +56,8 @@ TEST(BoardPictures, ChangingTheSetMidGameKeepsLandedBlocksInTheirOwnSet) {
 
 TEST(BoardPictures, LitRunsShowTheirLaserPiecesOnTheScreen) {
     Folder dir;
-    std::vector<Drop> drops = {{true, false, false, true, 3, 1}, {true, false, false, true, 4, 1},
-                               {true, false, false, true, 5, 1}};
+    std::vector<Drop> drops = {
+        {true, false, false, true, 3, 1}, {true, false, false, true, 4, 1}, {true, false, false, true, 5, 1}};
     int last = 0, at = 0;
     std::string s = startGame() + dropBlocks(drops, last, at);
     s += waitTicks(at, last + 10) + "shot " + (dir.path() / "lit.bmp").string() + "\n";

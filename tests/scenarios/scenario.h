@@ -59,13 +59,13 @@ std::string scoreThenStack(int& at, const std::string& begin = startGame());
 // Screen pixels of the game window on the 800 x 600 screen, where the window
 // lies at (80, 60).
 namespace at {
-constexpr const char* kStart = "150 250";     // on the START highlight
-constexpr const char* kOptions = "150 305";   // on the OPTIONS highlight
-constexpr const char* kInfo = "140 365";      // on the INFO highlight
-constexpr const char* kScores = "150 415";    // on the SCORES highlight
-constexpr const char* kExit = "150 477";      // on the EXIT highlight
-constexpr const char* kExitRim = "98 470";    // the EXIT hot spot outside its highlight
-constexpr const char* kHelp = "610 480";      // on the HELP highlight
+constexpr const char* kStart = "150 250";       // on the START highlight
+constexpr const char* kOptions = "150 305";     // on the OPTIONS highlight
+constexpr const char* kInfo = "140 365";        // on the INFO highlight
+constexpr const char* kScores = "150 415";      // on the SCORES highlight
+constexpr const char* kExit = "150 477";        // on the EXIT highlight
+constexpr const char* kExitRim = "98 470";      // the EXIT hot spot outside its highlight
+constexpr const char* kHelp = "610 480";        // on the HELP highlight
 constexpr const char* kBareWindow = "700 100";  // artwork outside every control
 }  // namespace at
 

@@ -54,8 +54,8 @@ TEST(TopTen, AGameThatEarnsARowTakesANameAndTheFileKeepsIt) {
 TEST(TopTen, AGameStartedDuringANameEntryGetsItsOwnEntry) {
     Folder dir;
     int at = 0;
-    std::string s = scoreThenStack(at) + "wait 2000\ndump\n";     // the first entry shows
-    s += scoreThenStack(at, "click 150 250\n") + "dump\n";         // START, a second game over
+    std::string s = scoreThenStack(at) + "wait 2000\ndump\n";  // the first entry shows
+    s += scoreThenStack(at, "click 150 250\n") + "dump\n";     // START, a second game over
     s += "wait 500\nkey Return\ndump\ntype XY\nkey Return\ndump\n";
     auto out = play(s, dir);
     ASSERT_EQ(out.size(), 4u);
@@ -98,8 +98,8 @@ TEST(TopTen, AScoreEqualToTheLastRowDoesNotEnter) {
     table += "\"Zed\",1,1,30\r\n5475\r\n";  // 10 x 'Z' + 45 + 9 x 500 + 30
     dir.write("HI.SCO", table);
     // Three upper-and-right blocks: 30 points, and they stay.
-    std::vector<Drop> row = {{true, false, false, true, 3, 1}, {true, false, false, true, 4, 1},
-                             {true, false, false, true, 5, 1}};
+    std::vector<Drop> row = {
+        {true, false, false, true, 3, 1}, {true, false, false, true, 4, 1}, {true, false, false, true, 5, 1}};
     int last = 0, at = 0;
     std::string s = startGame() + dropBlocks(row, last, at);
     std::vector<Drop> stack;

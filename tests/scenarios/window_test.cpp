@@ -55,9 +55,9 @@ TEST(Window, ClickOnStartPlaysAndPanelsStopTheGameUntilClosed) {
     Folder dir;
     std::string s = "start\nwait 2000\n" + std::string("click ") + kStart + "\ndump\n";
     s += block(true, true, false, false) + "wait 333\n";
-    s += "key h\nkey i\ndump\n";                 // instructions, then information in front
-    s += "key c\ndump\n";                         // SCORES closes the text panels first
-    s += "wait 1000\nkey Return\ndump\n";         // the game stood still; Return closes the table
+    s += "key h\nkey i\ndump\n";           // instructions, then information in front
+    s += "key c\ndump\n";                  // SCORES closes the text panels first
+    s += "wait 1000\nkey Return\ndump\n";  // the game stood still; Return closes the table
     s += "key h\nkey i\nkey Return\ndump\nwait 333\ndump\n";
     auto out = play(s, dir);
     ASSERT_EQ(out.size(), 6u);
@@ -71,7 +71,7 @@ TEST(Window, ClickOnStartPlaysAndPanelsStopTheGameUntilClosed) {
     EXPECT_EQ(out[2]["visible"]["topTen"], true);
     EXPECT_EQ(out[2]["sounds"].back(), json({"off.wav", 3}));
     EXPECT_EQ(out[3]["visible"]["topTen"], false);
-    EXPECT_EQ(out[3]["temp"][0], 10);  // no tick while a panel was up
+    EXPECT_EQ(out[3]["temp"][0], 10);                // no tick while a panel was up
     EXPECT_EQ(out[4]["visible"]["message"], false);  // Return's MessageOff closes both
     EXPECT_EQ(out[4]["visible"]["message3"], false);
     EXPECT_EQ(out[4]["temp"][0], 10);
@@ -82,9 +82,9 @@ TEST(Window, MouseControlSteersTurnsAndDrops) {
     Folder dir;
     dir.write("OPT.TXT", " 1 \r\n 1 \r\n 1 \r\n 0 \r\n");
     std::string s = startGame() + block(true, true, false, false) + "wait 333\n";
-    s += "move 265 486\ndump\n";        // over column 1 of the board, low down
-    s += "dblclick 265 486\ndump\n";    // a press and a double-click: three turns
-    s += "key Right\ndump\n";           // the keys still work
+    s += "move 265 486\ndump\n";      // over column 1 of the board, low down
+    s += "dblclick 265 486\ndump\n";  // a press and a double-click: three turns
+    s += "key Right\ndump\n";         // the keys still work
     auto out = play(s, dir);
     ASSERT_EQ(out.size(), 3u);
     EXPECT_EQ(out[0]["temp"], json({10, 1, 3, 3, 1, 1}));

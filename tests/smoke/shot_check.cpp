@@ -51,8 +51,7 @@ plat::PictureRef load(const std::string& path) { return plat::loadBmp(path, path
 // does not lie wholly on the shot differs everywhere.
 long differing(const plat::Picture& shot, int x, int y, const plat::Picture& pic, int px, int py, int w, int h,
                int s = 1) {
-    if (px < 0 || py < 0 || w <= 0 || h <= 0 || s <= 0 || px + w > pic.width || py + h > pic.height)
-        return long(w) * h;
+    if (px < 0 || py < 0 || w <= 0 || h <= 0 || s <= 0 || px + w > pic.width || py + h > pic.height) return long(w) * h;
     if (x + s * px < 0 || y + s * py < 0 || x + s * (px + w) > shot.width || y + s * (py + h) > shot.height)
         return long(w) * h;
     long n = 0;
@@ -60,7 +59,8 @@ long differing(const plat::Picture& shot, int x, int y, const plat::Picture& pic
         for (int i = px; i < px + w; ++i) {
             bool same = true;
             for (int k = 0; k < s * s; ++k)
-                same = same && (pic.at(i, j) & 0xFFFFFFu) == (shot.at(x + s * i + k % s, y + s * j + k / s) & 0xFFFFFFu);
+                same = same &&
+                       (pic.at(i, j) & 0xFFFFFFu) == (shot.at(x + s * i + k % s, y + s * j + k / s) & 0xFFFFFFu);
             if (!same) ++n;
         }
     return n;
@@ -100,8 +100,7 @@ int part(int argc, char** argv) {
     auto shot = load(argv[2]);
     auto pic = load(argv[5]);
     int w = number(argv[8]), h = number(argv[9]), scale = argc == 11 ? number(argv[10]) : 1;
-    long n =
-        differing(*shot, number(argv[3]), number(argv[4]), *pic, number(argv[6]), number(argv[7]), w, h, scale);
+    long n = differing(*shot, number(argv[3]), number(argv[4]), *pic, number(argv[6]), number(argv[7]), w, h, scale);
     if (n == 0) return 0;
     std::fprintf(stderr, "%s: %ld of %ld pixels differ\n", argv[5], n, long(w) * h);
     return 1;

@@ -81,7 +81,8 @@ protected:
         fs::copy_file(built, folder.path() / "corvane");
         fs::copy(built.parent_path() / "pictures", folder.path() / "pictures", fs::copy_options::recursive);
         for (const auto& entry : fs::directory_iterator(built.parent_path()))
-            if (entry.path().extension() == ".wav") fs::copy_file(entry.path(), folder.path() / entry.path().filename());
+            if (entry.path().extension() == ".wav")
+                fs::copy_file(entry.path(), folder.path() / entry.path().filename());
     }
     std::set<std::string> files() const {
         std::set<std::string> names;

@@ -6,8 +6,8 @@ namespace fakes {
 
 namespace {
 
-const char* const kPanels[] = {"pause", "message", "message3", "topTen", "gameOver", "EnterYourName",
-                               "cursorBig", "cursorSmall"};
+const char* const kPanels[] = {"pause",    "message",       "message3",  "topTen",
+                               "gameOver", "EnterYourName", "cursorBig", "cursorSmall"};
 const char* const kBackgrounds[] = {"geysir0", "geysir1", "eldfell", "sheep", "waterf"};
 
 plat::PictureRef NamedPicture(const std::string& name) {

@@ -63,7 +63,7 @@ TEST(WaveFiles, LoadAsMono16BitPcmOfTheirLengths) {
     const fs::path dir = generate("load");
     // Expected lengths in milliseconds, with some slack.
     const std::map<std::string, std::pair<int, int>> lengths = {
-        {"box.wav", {90, 160}}, {"line.wav", {250, 400}}, {"down.wav", {40, 90}},
+        {"box.wav", {90, 160}},  {"line.wav", {250, 400}},     {"down.wav", {40, 90}},
         {"off.wav", {120, 200}}, {"leavme.wav", {2000, 8000}},
     };
     for (const auto& [name, range] : lengths) {

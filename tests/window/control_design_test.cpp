@@ -129,9 +129,9 @@ TEST_F(ControlDesign, TopTenHeadingsRowsPromptAndCursors) {
         Align align;
     };
     const Heading headings[] = {
-        {"Label8", "NAME", 165, 315, 750, Align::Left},     {"Label16", "START", 1170, 330, 1095, Align::Center},
+        {"Label8", "NAME", 165, 315, 750, Align::Left},       {"Label16", "START", 1170, 330, 1095, Align::Center},
         {"Label18", "LEVEL", 1185, 570, 1095, Align::Center}, {"Label17", "END", 2325, 330, 795, Align::Center},
-        {"Label22", "LVL", 2175, 570, 1095, Align::Center},  {"Label23", "SCORE", 3015, 345, 1455, Align::Center},
+        {"Label22", "LVL", 2175, 570, 1095, Align::Center},   {"Label23", "SCORE", 3015, 345, 1455, Align::Center},
     };
     for (const Heading& h : headings) {
         plat::Control& c = ctl(h.name);
@@ -186,8 +186,12 @@ TEST_F(ControlDesign, MenuHotSpotsUnderTheirHighlights) {
     for (const Expected& e : places) expectPlace(e);
     const auto& kids = visual().form().children();
     auto order = [&](const char* name) { return std::find(kids.begin(), kids.end(), &ctl(name)) - kids.begin(); };
-    for (auto [spot, lit] : {std::pair{"start", "start0"}, {"optionsTouch", "options0"}, {"info", "info0"},
-                             {"scores", "scores0"}, {"exit", "exit0"}, {"help", "help0"}}) {
+    for (auto [spot, lit] : {std::pair{"start", "start0"},
+                             {"optionsTouch", "options0"},
+                             {"info", "info0"},
+                             {"scores", "scores0"},
+                             {"exit", "exit0"},
+                             {"help", "help0"}}) {
         EXPECT_TRUE(ctl(spot).visible()) << spot;
         EXPECT_FALSE(ctl(spot).picture()) << spot;
         EXPECT_EQ(ctl(spot).mousePointer(), plat::PointerDefault) << spot;

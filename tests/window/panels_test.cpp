@@ -41,8 +41,8 @@ TEST_F(Panels, MessageOffClosesTextPanelsYieldsAndAlwaysSounds) {
 
 TEST_F(Panels, TextPanelLinesCloseTheTextPanelsAndTheGameOverPicture) {
     start();
-    for (const char* name : {"message", "Label4", "Label5", "Label2", "Label6", "Label3", "Label7", "Label15",
-                             "Label9", "Label11", "Label16", "Label18", "Label17"}) {
+    for (const char* name : {"message", "Label4", "Label5", "Label2", "Label6", "Label3", "Label7", "Label15", "Label9",
+                             "Label11", "Label16", "Label18", "Label17"}) {
         openAll();
         click(name);
         EXPECT_FALSE(shown("message")) << name;

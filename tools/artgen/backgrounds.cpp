@@ -77,7 +77,7 @@ void plain(Canvas& c, int horizon, Rgb far, Rgb near, uint32_t seed) {
     for (int y = horizon; y < c.height(); ++y) {
         double depth = double(y - horizon + 4) / (c.height() - horizon + 4);
         for (int x = 0; x < c.width(); ++x) {
-            double n = fbm(x / (40.0 * depth + 6), (y - horizon) / (4.0 * depth + 1) , 4, seed);
+            double n = fbm(x / (40.0 * depth + 6), (y - horizon) / (4.0 * depth + 1), 4, seed);
             double grit = hashNoise(x, y, seed + 3) - 0.5;
             Rgb col = mix(far, near, depth);
             c.set(x, y, shade(col, 0.7 + 0.6 * n + 0.12 * grit));
@@ -372,8 +372,7 @@ void litDoorway(Canvas& c) {
 void churchyardWall(Canvas& c) {
     for (int y = kChurchGround; y < kChurchGround + 12; ++y)
         for (int x = 0; x < c.width(); ++x)
-            if (std::abs(x - kDoorX) > 14)
-                c.set(x, y, shade(hex(0x4A3C38), 0.6 + 0.5 * fbm(x / 5.0, y / 3.0, 2, 259)));
+            if (std::abs(x - kDoorX) > 14) c.set(x, y, shade(hex(0x4A3C38), 0.6 + 0.5 * fbm(x / 5.0, y / 3.0, 2, 259)));
 }
 
 Canvas eldfell() {
@@ -538,7 +537,7 @@ void cliff(Canvas& c) {
             double moss = fbm(x / 10.0, y / 7.0, 3, 417);
             col = mix(col, hex(0x2E4A22), 0.6 * smoothstep(0.62, 0.75, moss));
             if (ledges > 0.62) col = mix(col, hex(0x6A665C), (ledges - 0.62) * 1.5);  // lit ledge tops
-            if (y - edge < 10) col = mix(hex(0x3E6A28), col, (y - edge) / 10.0);  // turf on the rim
+            if (y - edge < 10) col = mix(hex(0x3E6A28), col, (y - edge) / 10.0);      // turf on the rim
             c.set(x, y, col);
         }
 }
@@ -609,7 +608,11 @@ const std::vector<std::string>& backgroundNames() {
 Canvas paintBackground(const std::string& name) {
     // The painter of each of catalogue::kBackgrounds, by name.
     static constexpr std::array<NamedPainter, 5> painters{{
-        {"geysir0", geysir0}, {"geysir1", geysir1}, {"eldfell", eldfell}, {"sheep", sheep}, {"waterf", waterf},
+        {"geysir0", geysir0},
+        {"geysir1", geysir1},
+        {"eldfell", eldfell},
+        {"sheep", sheep},
+        {"waterf", waterf},
     }};
     static_assert(catalogue_pairs::pairsEachOnce(painters, catalogue::kBackgrounds, std::identity()));
     for (const NamedPainter& painter : painters)

@@ -32,8 +32,8 @@ long distance2(Rgb a, Rgb b) {
 // One box of the median cut: a range [begin, end) of the colour list.
 struct Box {
     size_t begin, end;
-    int widest = 0;     // channel with the largest extent
-    int extent = 0;     // that extent
+    int widest = 0;  // channel with the largest extent
+    int extent = 0;  // that extent
     uint64_t population = 0;
 };
 
@@ -220,8 +220,7 @@ void writeBmp8(const Canvas& c, const std::string& path, Compression comp) {
     } else {
         const int stride = (w + 3) / 4 * 4;
         bits.assign(size_t(stride) * h, 0);
-        for (int y = 0; y < h; ++y)
-            std::copy_n(&img.indices[size_t(y) * w], w, &bits[size_t(h - 1 - y) * stride]);
+        for (int y = 0; y < h; ++y) std::copy_n(&img.indices[size_t(y) * w], w, &bits[size_t(h - 1 - y) * stride]);
     }
 
     const uint32_t offset = 14 + 40 + 256 * 4;

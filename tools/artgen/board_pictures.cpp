@@ -8,8 +8,8 @@
 
 #include "shared/picture_catalogue.h"
 
-#include <array>
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 namespace art {
@@ -74,12 +74,16 @@ Rgb wood(int along, int across, uint32_t seed) {
     // Bark: dark fissures that run with the grain and wander across it,
     // with pale ridges between them.
     double grain = tiledNoise(along / 4.0, across * 0.8, 5, seed + 13);
-    if (std::abs(grain - 0.5) < 0.07) c = shade(c, 0.55);
-    else if (grain > 0.72) c = mix(c, hex(0xB8A078), 0.3);
+    if (std::abs(grain - 0.5) < 0.07)
+        c = shade(c, 0.55);
+    else if (grain > 0.72)
+        c = mix(c, hex(0xB8A078), 0.3);
     // Lichen and grit: lone specks of grey or olive.
     double speck = hashNoise(along, across, seed + 29);
-    if (speck > 0.94) c = mix(c, hex(0x9A9A8C), 0.6);
-    else if (speck < 0.04) c = mix(c, hex(0x4E5A22), 0.6);
+    if (speck > 0.94)
+        c = mix(c, hex(0x9A9A8C), 0.6);
+    else if (speck < 0.04)
+        c = mix(c, hex(0x4E5A22), 0.6);
     return shade(c, roundness[size_t(across)]);
 }
 

@@ -7,27 +7,20 @@ namespace art {
 
 namespace {
 
-uint8_t clampByte(double v) {
-    return uint8_t(std::clamp(std::lround(v), 0L, 255L));
-}
+uint8_t clampByte(double v) { return uint8_t(std::clamp(std::lround(v), 0L, 255L)); }
 
 }  // namespace
 
 Rgb mix(Rgb a, Rgb b, double t) {
-    return Rgb{clampByte(a.r + (b.r - a.r) * t), clampByte(a.g + (b.g - a.g) * t),
-               clampByte(a.b + (b.b - a.b) * t)};
+    return Rgb{clampByte(a.r + (b.r - a.r) * t), clampByte(a.g + (b.g - a.g) * t), clampByte(a.b + (b.b - a.b) * t)};
 }
 
-Rgb shade(Rgb c, double f) {
-    return Rgb{clampByte(c.r * f), clampByte(c.g * f), clampByte(c.b * f)};
-}
+Rgb shade(Rgb c, double f) { return Rgb{clampByte(c.r * f), clampByte(c.g * f), clampByte(c.b * f)}; }
 
 Canvas::Canvas(int width, int height, Rgb fill)
     : w_(std::max(width, 0)), h_(std::max(height, 0)), px_(size_t(w_) * h_, fill) {}
 
-Rgb Canvas::get(int x, int y) const {
-    return inside(x, y) ? px_[size_t(y) * w_ + x] : Rgb{};
-}
+Rgb Canvas::get(int x, int y) const { return inside(x, y) ? px_[size_t(y) * w_ + x] : Rgb{}; }
 
 void Canvas::set(int x, int y, Rgb c) {
     if (inside(x, y)) px_[size_t(y) * w_ + x] = c;

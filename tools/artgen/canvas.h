@@ -14,9 +14,7 @@ struct Rgb {
     friend bool operator==(const Rgb&, const Rgb&) = default;
 };
 
-constexpr Rgb hex(uint32_t v) {
-    return Rgb{uint8_t(v >> 16), uint8_t(v >> 8), uint8_t(v)};
-}
+constexpr Rgb hex(uint32_t v) { return Rgb{uint8_t(v >> 16), uint8_t(v >> 8), uint8_t(v)}; }
 
 // Linear mix: t = 0 gives a, t = 1 gives b.
 Rgb mix(Rgb a, Rgb b, double t);
@@ -31,8 +29,8 @@ public:
     int height() const { return h_; }
     bool inside(int x, int y) const { return x >= 0 && y >= 0 && x < w_ && y < h_; }
 
-    Rgb get(int x, int y) const;              // out of range gives black
-    void set(int x, int y, Rgb c);            // out of range is ignored
+    Rgb get(int x, int y) const;                    // out of range gives black
+    void set(int x, int y, Rgb c);                  // out of range is ignored
     void blend(int x, int y, Rgb c, double alpha);  // alpha 0..1
     void fillRect(int x, int y, int w, int h, Rgb c);
     // Filled ellipse with a one-pixel soft edge.
@@ -59,8 +57,8 @@ struct Mask {
 };
 
 // Deterministic noise: same inputs, same values, on every machine.
-double hashNoise(int x, int y, uint32_t seed);          // [0, 1)
-double valueNoise(double x, double y, uint32_t seed);   // smooth, [0, 1)
+double hashNoise(int x, int y, uint32_t seed);               // [0, 1)
+double valueNoise(double x, double y, uint32_t seed);        // smooth, [0, 1)
 double fbm(double x, double y, int octaves, uint32_t seed);  // [0, 1)
 
 // Text rendered through SDL2_ttf with a Liberation font found by fontconfig.

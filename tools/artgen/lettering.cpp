@@ -143,9 +143,7 @@ void paintRelief(Canvas& c, int x, int y, const Mask& m, Rgb top, Rgb bottom, co
     }
 }
 
-int textWidth(const std::string& text, const TextStyle& style) {
-    return renderText(text, style).width;
-}
+int textWidth(const std::string& text, const TextStyle& style) { return renderText(text, style).width; }
 
 TextStyle boldSans(int pixelSize) {
     TextStyle s;

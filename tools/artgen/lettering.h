@@ -18,10 +18,10 @@ void paintMask(Canvas& c, int x, int y, const Mask& m, Rgb colour, double opacit
 
 // How the relief of a shape is lit.
 struct Relief {
-    double bulge = 6.0;      // pixels from the rim to the flat top
+    double bulge = 6.0;  // pixels from the rim to the flat top
     double ambient = 0.45;
     double diffuse = 0.75;
-    double specular = 0.7;   // strength of the white gloss
+    double specular = 0.7;  // strength of the white gloss
     double shininess = 24.0;
 };
 

@@ -26,13 +26,11 @@ const std::array<MenuButtonInfo, 6> kButtons = {{
     {"HELP", 0, catalogue::HelpHighlight, {486, 397, 93, 43}, {490, 401, 84, 38}, kPurple, kPinkPurple},
 }};
 
-constexpr int kBallInset = 2;   // from the area's left edge to the ball
-constexpr int kWordGap = 5;     // between ball and word
+constexpr int kBallInset = 2;  // from the area's left edge to the ball
+constexpr int kWordGap = 5;    // between ball and word
 constexpr int kMaxBallRadius = 14;
 
-double ballRadius(const Rect& area) {
-    return std::min(double(kMaxBallRadius), area.h / 2.0 - 3.0);
-}
+double ballRadius(const Rect& area) { return std::min(double(kMaxBallRadius), area.h / 2.0 - 3.0); }
 
 // One letter size for all six words: the largest at which each still fits
 // beside its ball inside its area.
@@ -88,9 +86,7 @@ void drawBall(Canvas& c, double cx, double cy, double r, Rgb base) {
 
 }  // namespace
 
-const MenuButtonInfo& menuButton(MenuItem item) {
-    return kButtons.at(size_t(item));
-}
+const MenuButtonInfo& menuButton(MenuItem item) { return kButtons.at(size_t(item)); }
 
 Rect menuButtonArea(MenuItem item) {
     const MenuButtonInfo& b = menuButton(item);

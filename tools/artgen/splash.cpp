@@ -13,8 +13,7 @@ constexpr int kSplashWidth = 491, kSplashHeight = 400;
 
 // One line of the name: an extruded back, a dark rim and a bulging face,
 // centred by its ink on (cx, cy).
-void drawTitleLine(Canvas& c, const std::string& text, int size, double cx, double cy, Rgb top, Rgb bottom,
-                   Rgb side) {
+void drawTitleLine(Canvas& c, const std::string& text, int size, double cx, double cy, Rgb top, Rgb bottom, Rgb side) {
     constexpr int pad = 8, depth = 7;
     const Mask face = padMask(renderText(text, boldSans(size)), pad);
     const auto box = inkBox(face);

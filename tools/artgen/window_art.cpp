@@ -1,8 +1,8 @@
 // The game window's artwork (title, menu, framed board area, score headings),
 // the pause and game-over pictures, and the writer of all window pictures.
+#include "window_art.h"
 #include "lettering.h"
 #include "pictures.h"
-#include "window_art.h"
 
 #include "shared/picture_catalogue.h"
 #include "tools/catalogue_pairs.h"
@@ -18,8 +18,8 @@ namespace {
 
 // Large embossed lettering with a dark outline and a drop shadow; (x, y) is
 // where the text's own upper-left corner goes.
-void drawEmbossed(Canvas& c, int x, int y, const std::string& text, const TextStyle& style, Rgb top,
-                  Rgb bottom, Rgb outline, double outlineWidth, const Relief& relief) {
+void drawEmbossed(Canvas& c, int x, int y, const std::string& text, const TextStyle& style, Rgb top, Rgb bottom,
+                  Rgb outline, double outlineWidth, const Relief& relief) {
     const int pad = int(std::ceil(outlineWidth)) + 4;
     const Mask m = padMask(renderText(text, style), pad);
     const Mask rim = dilateMask(m, outlineWidth);
@@ -41,11 +41,11 @@ void drawTitle(Canvas& c) {
     relief.bulge = 4.0;
     relief.specular = 0.8;
     auto [x1, y1] = centredAt("COR", style, 78, 52);
-    drawEmbossed(c, x1, y1, "COR", style, Rgb{0xF0, 0x30, 0x24}, Rgb{0x98, 0x08, 0x08}, Rgb{0x20, 0x02, 0x02},
-                 2.0, relief);
+    drawEmbossed(c, x1, y1, "COR", style, Rgb{0xF0, 0x30, 0x24}, Rgb{0x98, 0x08, 0x08}, Rgb{0x20, 0x02, 0x02}, 2.0,
+                 relief);
     auto [x2, y2] = centredAt("VANE", style, 78, 114);
-    drawEmbossed(c, x2, y2, "VANE", style, Rgb{0x34, 0x4C, 0xC8}, Rgb{0x10, 0x1C, 0x78}, Rgb{0xC8, 0xD8, 0xF0},
-                 2.0, relief);
+    drawEmbossed(c, x2, y2, "VANE", style, Rgb{0x34, 0x4C, 0xC8}, Rgb{0x10, 0x1C, 0x78}, Rgb{0xC8, 0xD8, 0xF0}, 2.0,
+                 relief);
 }
 
 // A bevel `width` pixels wide just outside `r`: lit top and left, shaded
@@ -84,9 +84,11 @@ void drawBoardFrame(Canvas& c) {
     // Shadow of the frame on the ground.
     const Rect outer{band.x - 4, band.y - 4, band.w + 8, band.h + 8};
     for (int y = outer.bottom(); y < outer.bottom() + 5; ++y)
-        for (int x = outer.x + 5; x < outer.right() + 5; ++x) c.blend(x, y, Rgb{0, 6, 2}, 0.5 - 0.09 * (y - outer.bottom()));
+        for (int x = outer.x + 5; x < outer.right() + 5; ++x)
+            c.blend(x, y, Rgb{0, 6, 2}, 0.5 - 0.09 * (y - outer.bottom()));
     for (int x = outer.right(); x < outer.right() + 5; ++x)
-        for (int y = outer.y + 5; y < outer.bottom(); ++y) c.blend(x, y, Rgb{0, 6, 2}, 0.5 - 0.09 * (x - outer.right()));
+        for (int y = outer.y + 5; y < outer.bottom(); ++y)
+            c.blend(x, y, Rgb{0, 6, 2}, 0.5 - 0.09 * (x - outer.right()));
 
     const Canvas photo = paintBackground(catalogue::levelBackground(1));
     c.blit(photo.crop(0, 0, board.w, board.h), board.x, board.y);
@@ -113,8 +115,8 @@ void drawScorePanel(Canvas& c) {
         // under the level's, so its heading is packed a little tighter.
         const double cy = label.y - (i == 2 ? 21.0 : 24.0);
         auto [x, y] = centredAt(headings[i].text, style, cx, cy);
-        drawEmbossed(c, x, y, headings[i].text, style, headings[i].top, headings[i].bottom, Rgb{0x04, 0x10, 0x06},
-                     1.6, relief);
+        drawEmbossed(c, x, y, headings[i].text, style, headings[i].top, headings[i].bottom, Rgb{0x04, 0x10, 0x06}, 1.6,
+                     relief);
         // A recessed dark plate for the light-yellow digits.
         const Rect plate{label.x + 2, label.y + 3, label.w - 4, label.h - 6};
         for (int y2 = plate.y; y2 < plate.bottom(); ++y2)
@@ -136,8 +138,8 @@ Canvas navySquare() {
 }
 
 // Lines of embossed capitals centred on a 200 x 200 picture, 68 pixels apart.
-void drawCentredLines(Canvas& c, std::initializer_list<const char*> lines, int size, Rgb top, Rgb bottom,
-                      Rgb outline, double outlineWidth) {
+void drawCentredLines(Canvas& c, std::initializer_list<const char*> lines, int size, Rgb top, Rgb bottom, Rgb outline,
+                      double outlineWidth) {
     const TextStyle style = boldSans(size);
     Relief relief;
     relief.bulge = 3.0;
@@ -171,8 +173,7 @@ Canvas pausePicture() {
 
 Canvas gameOverPicture() {
     Canvas c = navySquare();
-    drawCentredLines(c, {"GAME", "OVER"}, 52, Rgb{0xFF, 0xFF, 0xC8}, Rgb{0xF0, 0xE0, 0x90}, Rgb{0x20, 0x10, 0x30},
-                     3.0);
+    drawCentredLines(c, {"GAME", "OVER"}, 52, Rgb{0xFF, 0xFF, 0xC8}, Rgb{0xF0, 0xE0, 0x90}, Rgb{0x20, 0x10, 0x30}, 3.0);
     return c;
 }
 

@@ -20,7 +20,8 @@ SDL_Surface* loadScaled(const char* path, int scale) {
     SDL_Surface* rgba = read ? SDL_ConvertSurfaceFormat(read, SDL_PIXELFORMAT_RGBA32, 0) : nullptr;
     SDL_FreeSurface(read);
     if (!rgba || scale == 1) return rgba;
-    SDL_Surface* scaled = SDL_CreateRGBSurfaceWithFormat(0, rgba->w * scale, rgba->h * scale, 32, SDL_PIXELFORMAT_RGBA32);
+    SDL_Surface* scaled = SDL_CreateRGBSurfaceWithFormat(0, rgba->w * scale, rgba->h * scale, 32,
+                                                         SDL_PIXELFORMAT_RGBA32);
     SDL_SetSurfaceBlendMode(rgba, SDL_BLENDMODE_NONE);
     if (scaled && SDL_SoftStretch(rgba, nullptr, scaled, nullptr) != 0) {
         SDL_FreeSurface(scaled);

@@ -21,15 +21,23 @@ struct CommandForm {
 
 const std::map<std::string, CommandForm>& commandTable() {
     static const std::map<std::string, CommandForm> table = {
-        {"screen", {Kind::Screen, "screen W H"}},   {"twips", {Kind::Twips, "twips X Y"}},
-        {"start", {Kind::Start, "start"}},          {"wait", {Kind::Wait, "wait MS"}},
-        {"key", {Kind::Key, "key NAME"}},           {"type", {Kind::Type, "type TEXT"}},
-        {"move", {Kind::Move, "move X Y"}},         {"down", {Kind::Down, "down X Y [left|right]"}},
-        {"up", {Kind::Up, "up X Y [left|right]"}},  {"click", {Kind::Click, "click X Y [left|right]"}},
+        {"screen", {Kind::Screen, "screen W H"}},
+        {"twips", {Kind::Twips, "twips X Y"}},
+        {"start", {Kind::Start, "start"}},
+        {"wait", {Kind::Wait, "wait MS"}},
+        {"key", {Kind::Key, "key NAME"}},
+        {"type", {Kind::Type, "type TEXT"}},
+        {"move", {Kind::Move, "move X Y"}},
+        {"down", {Kind::Down, "down X Y [left|right]"}},
+        {"up", {Kind::Up, "up X Y [left|right]"}},
+        {"click", {Kind::Click, "click X Y [left|right]"}},
         {"dblclick", {Kind::DblClick, "dblclick X Y [left|right]"}},
-        {"rnd", {Kind::Rnd, "rnd V1 V2 ..."}},      {"answer", {Kind::Answer, "answer yes|no|ok|close"}},
-        {"dump", {Kind::Dump, "dump"}},             {"grid", {Kind::Grid, "grid"}},
-        {"shot", {Kind::Shot, "shot FILE"}},        {"close", {Kind::Close, "close"}},
+        {"rnd", {Kind::Rnd, "rnd V1 V2 ..."}},
+        {"answer", {Kind::Answer, "answer yes|no|ok|close"}},
+        {"dump", {Kind::Dump, "dump"}},
+        {"grid", {Kind::Grid, "grid"}},
+        {"shot", {Kind::Shot, "shot FILE"}},
+        {"close", {Kind::Close, "close"}},
     };
     return table;
 }
@@ -106,10 +114,8 @@ struct LineParser {
             case Kind::Start:
             case Kind::Close:
             case Kind::Dump:
-            case Kind::Grid:
-                return count(0, 0, form.usage);
-            case Kind::Wait:
-                return count(1, 1, form.usage) && number(1, 0, 1000000000, cmd.a, "the time");
+            case Kind::Grid: return count(0, 0, form.usage);
+            case Kind::Wait: return count(1, 1, form.usage) && number(1, 0, 1000000000, cmd.a, "the time");
             case Kind::Key:
                 if (!count(1, 1, form.usage)) return false;
                 if (!keyFromName(w[1])) return fail("unknown key \"" + w[1] + "\"");
@@ -125,15 +131,12 @@ struct LineParser {
                         return fail("type takes printable characters only");
                 return true;
             }
-            case Kind::Move:
-                return count(2, 2, form.usage) && mouse(form.usage);
+            case Kind::Move: return count(2, 2, form.usage) && mouse(form.usage);
             case Kind::Down:
             case Kind::Up:
             case Kind::Click:
-            case Kind::DblClick:
-                return mouse(form.usage);
-            case Kind::Rnd:
-                return rnd();
+            case Kind::DblClick: return mouse(form.usage);
+            case Kind::Rnd: return rnd();
             case Kind::Answer:
                 if (!count(1, 1, form.usage)) return false;
                 if (w[1] != "yes" && w[1] != "no" && w[1] != "ok" && w[1] != "close")

@@ -69,8 +69,7 @@ void addGameState(json& d, logic& g) {
     d["enabled"] = {{"center", v.center().enabled()}};
     d["top"] = topRows(g);
     d["edit"] = LogicProbe::editRow(g);
-    d["options"] = {LogicProbe::sound(g), LogicProbe::startLevel(g), LogicProbe::control(g),
-                    LogicProbe::blockType(g)};
+    d["options"] = {LogicProbe::sound(g), LogicProbe::startLevel(g), LogicProbe::control(g), LogicProbe::blockType(g)};
 }
 
 }  // namespace

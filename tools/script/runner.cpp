@@ -33,16 +33,18 @@ void Runner::exec(const Command& c) {
         case Kind::Start: start(); return;
         case Kind::Wait: wait(c.a); return;
         case Kind::Key: press(*keyFromName(c.text)); return;
-        case Kind::Type:
-            typeText(c.text);
-            return;
-        case Kind::Move: case Kind::Down: case Kind::Up: case Kind::Click: case Kind::DblClick:
-            mouse(c);
-            return;
+        case Kind::Type: typeText(c.text); return;
+        case Kind::Move:
+        case Kind::Down:
+        case Kind::Up:
+        case Kind::Click:
+        case Kind::DblClick: mouse(c); return;
         case Kind::Rnd:
             for (double v : c.values) {
-                if (sys_) sys_->giveRandom(v);
-                else earlyRandom_.push_back(v);
+                if (sys_)
+                    sys_->giveRandom(v);
+                else
+                    earlyRandom_.push_back(v);
             }
             return;
         case Kind::Answer: backend_.answers.push_back(answerCode(c.text)); return;

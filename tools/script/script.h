@@ -11,7 +11,23 @@ namespace script {
 
 struct Command {
     enum class Kind {
-        Screen, Twips, Start, Wait, Key, Type, Move, Down, Up, Click, DblClick, Rnd, Answer, Close, Dump, Grid, Shot
+        Screen,
+        Twips,
+        Start,
+        Wait,
+        Key,
+        Type,
+        Move,
+        Down,
+        Up,
+        Click,
+        DblClick,
+        Rnd,
+        Answer,
+        Close,
+        Dump,
+        Grid,
+        Shot
     };
     Kind kind;
     int line = 0;

@@ -20,9 +20,7 @@ namespace {
 using Buffer = std::vector<double>;
 constexpr double kTwoPi = 2.0 * std::numbers::pi;
 
-size_t samplesFor(double seconds) {
-    return size_t(std::lround(seconds * kSampleRate));
-}
+size_t samplesFor(double seconds) { return size_t(std::lround(seconds * kSampleRate)); }
 
 // A small linear congruential generator: white noise in [-1, 1).
 class Noise {
@@ -43,8 +41,7 @@ Samples toSamples(const Buffer& b, double peak) {
     for (double v : b) top = std::max(top, std::abs(v));
     const double gain = top > 0 ? peak * 32767.0 / top : 0.0;
     Samples out(b.size());
-    for (size_t i = 0; i < b.size(); ++i)
-        out[i] = int16_t(std::clamp(std::lround(b[i] * gain), -32767L, 32767L));
+    for (size_t i = 0; i < b.size(); ++i) out[i] = int16_t(std::clamp(std::lround(b[i] * gain), -32767L, 32767L));
     return out;
 }
 
@@ -68,9 +65,7 @@ void addSweep(Buffer& b, Freq freq, Shape shape, Env envelope) {
     }
 }
 
-double midiToHz(int note) {
-    return 440.0 * std::pow(2.0, (note - 69) / 12.0);
-}
+double midiToHz(int note) { return 440.0 * std::pow(2.0, (note - 69) / 12.0); }
 
 }  // namespace
 
@@ -101,7 +96,8 @@ Samples lineSound() {
     // Sweeps down from a bright start and settles into a buzzing hum.
     auto freq = [](double t) { return 520 + 2200 * std::exp(-t / 0.045) + 18 * std::sin(kTwoPi * 31 * t); };
     auto env = [](double t) { return std::min(1.0, t / 0.003) * std::exp(-t / 0.12); };
-    addSweep(b, freq, [](double p) { return std::tanh(2.5 * std::sin(p)); }, env);
+    addSweep(
+        b, freq, [](double p) { return std::tanh(2.5 * std::sin(p)); }, env);
     addSweep(
         b, [&](double t) { return 1.503 * freq(t); }, [](double p) { return 0.45 * std::sin(p); }, env);
     Noise noise(0x2A5Eu);
@@ -116,7 +112,8 @@ Samples lineSound() {
 Samples downSound() {
     Buffer b(samplesFor(0.06), 0.0);
     auto env = [](double t) { return std::min(1.0, t / 0.001) * std::exp(-t / 0.012); };
-    addSweep(b, [](double) { return 1250.0; }, [](double p) { return std::sin(p) + 0.3 * std::sin(2 * p); }, env);
+    addSweep(
+        b, [](double) { return 1250.0; }, [](double p) { return std::sin(p) + 0.3 * std::sin(2 * p); }, env);
     rampEnds(b, 0.0, 0.005);
     return toSamples(b, 0.5);
 }

@@ -11,11 +11,11 @@ namespace wave {
 constexpr int kSampleRate = 22050;
 using Samples = std::vector<int16_t>;
 
-Samples boxSound();      // a block comes to rest: a short wooden knock
-Samples lineSound();     // a laser lights: a bright zap
-Samples downSound();     // a menu word lights: a soft click
-Samples offSound();      // panels close: a short falling blip
-Samples leaveMeTune();   // the information panel's tune; loops seamlessly
+Samples boxSound();     // a block comes to rest: a short wooden knock
+Samples lineSound();    // a laser lights: a bright zap
+Samples downSound();    // a menu word lights: a soft click
+Samples offSound();     // panels close: a short falling blip
+Samples leaveMeTune();  // the information panel's tune; loops seamlessly
 
 struct SoundFile {
     const char* name;  // the wave file's name (shared/sound_catalogue.h)
