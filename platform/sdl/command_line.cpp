@@ -9,9 +9,6 @@
 #ifndef CORVANE_VERSION
 #define CORVANE_VERSION "unknown"
 #endif
-#ifndef CORVANE_SHARE
-#define CORVANE_SHARE "/usr/local/share/corvane/"
-#endif
 
 namespace plat::sdl {
 
@@ -34,10 +31,10 @@ constexpr const char* kUsageRest =
     "                  (~/.local/share when unset, empty or relative)\n"
     "\n"
     "Files: installed, the game reads its pictures and sounds from the\n"
-    "share/corvane/ of its prefix (" CORVANE_SHARE
-    ") and keeps its options\n"
-    "(OPT.TXT) and top ten (HI.SCO) in $XDG_DATA_HOME/corvane/; run from its\n"
-    "build folder, it keeps everything beside the program.\n"
+    "share/corvane/ of the prefix it is installed in (../share/corvane/ from\n"
+    "the program's folder) and keeps its options (OPT.TXT) and top ten\n"
+    "(HI.SCO) in $XDG_DATA_HOME/corvane/; run from its build folder, it keeps\n"
+    "everything beside the program.\n"
     "\n"
     "See corvane(6).\n";
 
