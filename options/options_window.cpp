@@ -5,6 +5,7 @@
 #include "platform/focus.h"
 #include "rules/logic.h"
 #include "shared/game_window_place.h"
+#include "shared/picture_catalogue.h"
 
 namespace {
 
@@ -95,10 +96,10 @@ void OptionsWindow::addPictureSet(Program& program, plat::Control& frame4) {
     addOption("Wood", frame4, "Branches", {1830, 360, 1200, 390});
     plat::Control& ironPict = form_.add(ControlKind::Image, "IronPict", &frame4);
     ironPict.setBounds(690, 765, 600, 600);
-    ironPict.setPicture(program.pictures.get("IronPict"));
+    ironPict.setPicture(program.pictures.get(catalogue::samplePicture(false)));
     plat::Control& woodPict = form_.add(ControlKind::Image, "WoodPict", &frame4);
     woodPict.setBounds(2145, 780, 600, 600);
-    woodPict.setPicture(program.pictures.get("WoodPict"));
+    woodPict.setPicture(program.pictures.get(catalogue::samplePicture(true)));
 }
 
 void OptionsWindow::connectHandlers() {

@@ -79,7 +79,7 @@ inline std::string laserPicture(bool vertical, bool branches) {
 inline const char* samplePicture(bool branches) { return branches ? "WoodPict" : "IronPict"; }
 
 // The level backgrounds, in level order; levels 6..10 show them again.
-inline constexpr std::array<const char*, 5> kBackgrounds{"geysir0", "geysir1", "eldfell", "sheep", "waterf"};
+inline constexpr auto kBackgrounds = std::to_array<const char*>({"geysir0", "geysir1", "eldfell", "sheep", "waterf"});
 
 // The background of a level 1..10; nullptr for any other level.
 inline const char* levelBackground(int level) {
@@ -97,8 +97,8 @@ inline constexpr const char* InfoHighlight = "info0";
 inline constexpr const char* ScoresHighlight = "scores0";
 inline constexpr const char* ExitHighlight = "exit0";
 inline constexpr const char* HelpHighlight = "help0";
-inline constexpr std::array<const char*, 6> kMenuHighlights{StartHighlight,  OptionsHighlight, InfoHighlight,
-                                                            ScoresHighlight, ExitHighlight,    HelpHighlight};
+inline constexpr auto kMenuHighlights = std::to_array<const char*>(
+    {StartHighlight, OptionsHighlight, InfoHighlight, ScoresHighlight, ExitHighlight, HelpHighlight});
 
 // A mouse pointer: its picture and its hot spot, the pixel that points.
 struct Pointer {
@@ -112,8 +112,14 @@ inline constexpr Pointer HandPointer{"cursor_hand", 6, 0};      // the menu's ho
 
 // The window's artwork, its pause and game-over pictures, the title's
 // splash, the three mouse pointers and the icon.
-inline constexpr std::array<const char*, 8> kWindowPictures{
-    "visual", "pause", "gameOver", "splash", WindowPointer.picture, BoardPointer.picture, HandPointer.picture, "icon"};
+inline constexpr const char* ArtworkPicture = "visual";
+inline constexpr const char* PausePicture = "pause";
+inline constexpr const char* GameOverPicture = "gameOver";
+inline constexpr const char* SplashPicture = "splash";
+inline constexpr const char* IconPicture = "icon";
+inline constexpr auto kWindowPictures = std::to_array<const char*>(
+    {ArtworkPicture, PausePicture, GameOverPicture, SplashPicture, WindowPointer.picture, BoardPointer.picture,
+     HandPointer.picture, IconPicture});
 
 // ---- Everything --------------------------------------------------------------
 

@@ -23,7 +23,7 @@ inline constexpr Sound DownSound{"down.wav"};       // the pointer enters a menu
 inline constexpr Sound OffSound{"off.wav"};         // the text panels close
 inline constexpr Sound LeaveMeSound{"leavme.wav"};  // the information panel's tune
 
-inline constexpr std::array<Sound, 5> kSounds{BoxSound, LineSound, DownSound, OffSound, LeaveMeSound};
+inline constexpr auto kSounds = std::to_array<Sound>({BoxSound, LineSound, DownSound, OffSound, LeaveMeSound});
 
 // Every wave file the game plays and the wave generator writes.
 inline std::vector<std::string> everySound() {

@@ -1,6 +1,7 @@
 #include "startup/black_window.h"
 
 #include "rules/logic.h"
+#include "shared/picture_catalogue.h"
 
 BlackWindow::BlackWindow(Program& program)
     : form_(program.sys, "black"),
@@ -15,7 +16,7 @@ BlackWindow::BlackWindow(Program& program)
     timer1_.onTimer = [this] { Timer1_Timer(); };
     splash_.setBounds(4155, 2610, 7365, 6000);
     splash_.setVisible(false);
-    splash_.setPicture(program.pictures.get("splash"));
+    splash_.setPicture(program.pictures.get(catalogue::SplashPicture));
 }
 
 // Centres the splash picture, to the fraction of a twip, and shows it.

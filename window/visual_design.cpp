@@ -1,6 +1,7 @@
 // Loading the game window: its own looks, the board area with what lies in
 // it, the score labels and the timers, then its size and place on the screen.
 #include "shared/game_window_place.h"
+#include "shared/picture_catalogue.h"
 #include "window/visual_window.h"
 
 using plat::Color;
@@ -34,7 +35,7 @@ plat::Control& VisualWindow::addControl(ControlKind kind, const std::string& nam
 
 void VisualWindow::designWindow() {
     form_.setBackColor(Color{192, 255, 192});
-    form_.setPicture(picture("visual"));
+    form_.setPicture(picture(catalogue::ArtworkPicture));
     form_.setMouseIcon(program_.cursor(catalogue::WindowPointer));
     form_.setMousePointer(plat::PointerCustom);
 }
@@ -63,8 +64,8 @@ void VisualWindow::designCenter() {
         c.setVisible(false);
         return &c;
     };
-    pause_ = overBoard("pause", 720);
-    gameOver_ = overBoard("gameOver", 735);
+    pause_ = overBoard(catalogue::PausePicture, 720);
+    gameOver_ = overBoard(catalogue::GameOverPicture, 735);
 }
 
 void VisualWindow::designScoreLabels() {

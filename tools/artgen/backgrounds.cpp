@@ -607,13 +607,13 @@ const std::vector<std::string>& backgroundNames() {
 
 Canvas paintBackground(const std::string& name) {
     // The painter of each of catalogue::kBackgrounds, by name.
-    static constexpr std::array<NamedPainter, 5> painters{{
+    static constexpr auto painters = std::to_array<NamedPainter>({
         {"geysir0", geysir0},
         {"geysir1", geysir1},
         {"eldfell", eldfell},
         {"sheep", sheep},
         {"waterf", waterf},
-    }};
+    });
     static_assert(catalogue_pairs::pairsEachOnce(painters, catalogue::kBackgrounds, std::identity()));
     for (const NamedPainter& painter : painters)
         if (name == painter.name) return painter.paint();

@@ -180,16 +180,16 @@ Canvas gameOverPicture() {
 void writeWindowArt(const std::string& dir) {
     for (MenuItem item : kMenuItems) writeBmp8(menuHighlight(item), bmpPath(dir, menuButton(item).highlight));
     // The painter of each of catalogue::kWindowPictures, by name.
-    static constexpr std::array<NamedPainter, 8> painters{{
-        {"visual", windowArtwork},
-        {"pause", pausePicture},
-        {"gameOver", gameOverPicture},
-        {"splash", splashPicture},
+    static constexpr auto painters = std::to_array<NamedPainter>({
+        {catalogue::ArtworkPicture, windowArtwork},
+        {catalogue::PausePicture, pausePicture},
+        {catalogue::GameOverPicture, gameOverPicture},
+        {catalogue::SplashPicture, splashPicture},
         {catalogue::WindowPointer.picture, windowCursor},
         {catalogue::BoardPointer.picture, boardCursor},
         {catalogue::HandPointer.picture, handCursor},
-        {"icon", iconPicture},
-    }};
+        {catalogue::IconPicture, iconPicture},
+    });
     static_assert(catalogue_pairs::pairsEachOnce(painters, catalogue::kWindowPictures, std::identity()));
     for (const char* name : catalogue::kWindowPictures)
         writeBmp8(catalogue_pairs::makerOf(painters, name).paint(), bmpPath(dir, name));

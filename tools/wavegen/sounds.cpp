@@ -170,13 +170,13 @@ Samples leaveMeTune() {
 namespace {
 
 // Each sound of the catalogue with its synthesis, paired by name.
-constexpr std::array<SoundFile, 5> kMakers{{
+constexpr auto kMakers = std::to_array<SoundFile>({
     {catalogue::BoxSound.file, boxSound},
     {catalogue::LineSound.file, lineSound},
     {catalogue::DownSound.file, downSound},
     {catalogue::OffSound.file, offSound},
     {catalogue::LeaveMeSound.file, leaveMeTune},
-}};
+});
 static_assert(catalogue_pairs::pairsEachOnce(kMakers, catalogue::kSounds,
                                              [](const catalogue::Sound& s) { return s.file; }));
 
