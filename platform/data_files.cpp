@@ -99,6 +99,8 @@ bool WriteAll(int fd, const std::string& content) {
     return true;
 }
 
+bool InNoDataFolder(const std::string& path) { return FolderOf(path) == std::string(kNoDataFolder) + "/"; }
+
 // One line on standard error for a data file the game could not write.
 void SayNotWritten(const std::string& path, const std::string& why) {
     std::fprintf(stderr, "corvane: %s was not written: %s; the file stays as it was\n", path.c_str(), why.c_str());
@@ -210,6 +212,7 @@ DataFile readDataFile(const std::string& path, size_t limit) {
 }
 
 bool writeDataFile(const std::string& name, const std::string& content) {
+    if (InNoDataFolder(name)) return false;
     std::optional<std::string> place = FollowLinks(name);
     if (!place) {
         SayNotWritten(name, "it is a link to something that is no plain file");
@@ -235,6 +238,7 @@ bool writeDataFile(const std::string& name, const std::string& content) {
 }
 
 bool replaceKeepingOld(const std::string& name, const std::string& content) {
+    if (InNoDataFolder(name)) return false;
     std::optional<std::string> place = FollowLinks(name);
     if (!place) {
         SayNotWritten(name, "it is a link to something that is no plain file");
@@ -253,6 +257,7 @@ bool replaceKeepingOld(const std::string& name, const std::string& content) {
 }
 
 DataFileLock::DataFileLock(const std::string& path, std::chrono::milliseconds patience) {
+    if (InNoDataFolder(path)) return;
     const std::string lockFile = path + ".lock";
     // Read-only is enough for flock, and opens a lock file made by another user.
     fd_ = gCalls.open(lockFile.c_str(), O_RDONLY | O_CREAT, 0666);

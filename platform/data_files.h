@@ -16,6 +16,11 @@ namespace plat {
 // No options or top-ten file is longer than a few hundred bytes.
 constexpr size_t kDataFileLimit = 64 * 1024;
 
+// The folder of a player who has none (it could not be made; the program
+// said so once when it started): no file is there to read, and a write
+// there fails without trying and without a word.
+inline constexpr const char* kNoDataFolder = "/dev/null";
+
 struct DataFile {
     enum class State {
         Read,        // text holds the whole file

@@ -7,6 +7,8 @@
 #include <cstring>
 #include <filesystem>
 
+#include "data_files.h"
+
 namespace plat {
 
 #ifndef CORVANE_INSTALLED_SHARE
@@ -16,9 +18,8 @@ const char* const kInstalledShare = CORVANE_INSTALLED_SHARE;
 
 namespace {
 
-// Where the data files go when the player has no folder for them: a name
-// that is no folder, so nothing is read there and every write fails.
-constexpr const char* kNoFolder = "/dev/null";
+// Where the data files go when the player has no folder for them.
+constexpr const char* kNoFolder = kNoDataFolder;
 
 std::string withoutTrailingSlash(std::string dir) {
     while (dir.size() > 1 && dir.back() == '/') dir.pop_back();

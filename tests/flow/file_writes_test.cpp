@@ -331,4 +331,21 @@ TEST(FileWrite, AStaleNewFileIsNeverReadAndTheNextWriteReplacesIt) {
     EXPECT_EQ(Temporaries(stale.folder()), 2);
 }
 
+// A player without a folder was told so once when the game started; the
+// writes that follow fail without another word, while a folder that is
+// merely missing still says why its file was not written.
+TEST(NoDataFolder, WritesThereFailWithoutAWord) {
+    const std::string file = std::string(plat::kNoDataFolder) + "/HI.SCO";
+    testing::internal::CaptureStderr();
+    EXPECT_FALSE(plat::writeDataFile(file, kMarker));
+    EXPECT_FALSE(plat::replaceKeepingOld(file, kMarker));
+    EXPECT_FALSE(plat::DataFileLock(file, std::chrono::milliseconds(0)).held());
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
+
+    testing::internal::CaptureStderr();
+    EXPECT_FALSE(plat::writeDataFile("/nonexistent-corvane-folder/HI.SCO", kMarker));
+    EXPECT_NE(testing::internal::GetCapturedStderr().find("was not written: No such file or directory"),
+              std::string::npos);
+}
+
 }  // namespace
